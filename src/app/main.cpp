@@ -1,0 +1,60 @@
+// Versalune: a French rhyme dictionary.
+#include "lexicon/AppGlobals.h"
+#include "lexicon/InternalErrorReport.h"
+#include "lexicon/LexiconData.h"
+#include "lexicon/SingleInstance.h"
+#include "ui/main/FrmDisplay.h"
+#include "ui/main/OptionsFile.h"
+#include "ui/windows/FrmCharge.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace {
+QString startDirectory()
+{
+    QString dir = QCoreApplication::applicationDirPath();
+    if (!dir.endsWith(QLatin1Char('/')))
+        dir += QLatin1Char('/');
+    return dir;
+}
+
+AppPreferences readPreferencesOrDefaults(const QString &appDir)
+{
+    if (const auto preferences = OptionsFile::readPreferences(OptionsFile::path(appDir)))
+        return *preferences;
+    QMessageBox::critical(nullptr, AppGlobals::messageTitle(), OptionsFile::unreadableMessage());
+    return AppPreferences {};
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Versalune"));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    AppGlobals &globals = AppGlobals::instance();
+    globals.appDir = startDirectory();
+
+    SingleInstance instance;
+    if (!instance.acquire()) {
+        QMessageBox::warning(nullptr, AppGlobals::messageTitle(), QStringLiteral("Le programme est déja lancé."));
+        return 0;
+    }
+
+    globals.preferences = readPreferencesOrDefaults(globals.appDir);
+
+    LexiconData &data = LexiconData::instance();
+    auto *loading = new FrmCharge(data, InternalErrorReport::instance(), globals.appDir);
+    std::unique_ptr<FrmDisplay> mainWindow;
+    QObject::connect(loading, &FrmCharge::endRequested, &app, [] { QCoreApplication::exit(0); });
+    QObject::connect(loading, &FrmCharge::loadingFinished, &app, [&] {
+        mainWindow = std::make_unique<FrmDisplay>(data);
+        loading->close();
+        mainWindow->show();
+        QApplication::setQuitOnLastWindowClosed(true);
+    });
+    loading->show();
+    return app.exec();
+}

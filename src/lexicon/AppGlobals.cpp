@@ -1,0 +1,7 @@
+#include "lexicon/AppGlobals.h"
+
+AppGlobals &AppGlobals::instance()
+{
+    static AppGlobals globals;
+    return globals;
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+// Values shared by the whole program: where it finds its files, the title of
+// its message boxes, its version, the preferences read at start-up and the
+// few values that pass between windows.
+#include <QString>
+
+struct AppPreferences {
+    int theme = 1;
+    int saveSearchOptions = 1;
+    int showDuplicates = 0;
+    int showSecondaryMessages = 1;
+    int spellCheckOn = 0;
+    int spellPlusMinusOne = 1;
+
+    bool operator==(const AppPreferences &) const = default;
+};
+
+struct AppGlobals {
+    static constexpr const char *MessageTitle = "Versalune";
+    static constexpr const char *AppVersion = "2.52";
+    static constexpr const char *PublisherWebAddress = "https://www.versalune.fr";
+
+    // The directory of the executable, with a trailing "/".
+    QString appDir;
+    AppPreferences preferences;
+
+    // Hand-offs between windows.
+    int messageAnswer = 0;
+    QString wordToCheck;
+    bool spellingDone = false;
+    QString synonymQueryWord;
+    bool synonymQueryPending = false;
+
+    static AppGlobals &instance();
+    static QString messageTitle() { return QString::fromLatin1(MessageTitle); }
+    static QString appVersion() { return QString::fromLatin1(AppVersion); }
+};

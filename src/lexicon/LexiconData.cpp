@@ -1,0 +1,7 @@
+#include "lexicon/LexiconData.h"
+
+LexiconData &LexiconData::instance()
+{
+    static LexiconData data;
+    return data;
+}

@@ -1,0 +1,121 @@
+#include "ui/windows/WindowChrome.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWindow>
+
+namespace {
+class DragFilter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::MouseButtonPress) {
+            const auto *mouse = static_cast<QMouseEvent *>(event);
+            auto *widget = qobject_cast<QWidget *>(watched);
+            if (mouse->button() == Qt::LeftButton && widget && widget->window()->windowHandle()) {
+                widget->window()->windowHandle()->startSystemMove();
+                return true;
+            }
+        }
+        return false;
+    }
+};
+
+const char *kButtonStyle =
+    "QPushButton { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #f4f1fa, stop:1 #d9d2ea);"
+    " border: 1px solid #7d6fa3; border-radius: 4px; padding: 2px 8px; color: #221a3a; }"
+    "QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, stop:1 #e6dff5); }"
+    "QPushButton:pressed { background: #c9bfe0; }"
+    "QPushButton:disabled { color: #9a94ad; border-color: #b9b3c9; background: #ebe8f1; }";
+const char *kArmedStyle =
+    "QPushButton { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #7b5fc7, stop:1 #4b3391);"
+    " border: 1px solid #2f1f63; border-radius: 4px; padding: 2px 8px; color: white; font-weight: bold; }"
+    "QPushButton:hover { background: #6a4fbb; }"
+    "QPushButton:pressed { background: #3d2a7a; }";
+} // namespace
+
+namespace Chrome {
+
+void makeFrameless(QWidget *window)
+{
+    window->setWindowFlag(Qt::FramelessWindowHint, true);
+}
+
+void makeDragHandle(QWidget *handle)
+{
+    handle->installEventFilter(new DragFilter(handle));
+}
+
+QPixmap picture(Picture which, bool highlighted)
+{
+    QPixmap pixmap(17, 17);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(highlighted ? "#ffffff" : "#3b2d6b"), 1));
+    painter.setBrush(QColor(highlighted ? (which == Picture::Close ? "#c0392b" : "#6a4fbb") : "#e7e2f3"));
+    painter.drawRoundedRect(QRectF(0.5, 0.5, 16, 16), 3, 3);
+    painter.setPen(QPen(QColor(highlighted ? "#ffffff" : "#3b2d6b"), 2));
+    if (which == Picture::Close) {
+        painter.drawLine(QPointF(5, 5), QPointF(12, 12));
+        painter.drawLine(QPointF(12, 5), QPointF(5, 12));
+    } else {
+        painter.drawLine(QPointF(4.5, 12), QPointF(12.5, 12));
+    }
+    return pixmap;
+}
+
+QPixmap progressBlock()
+{
+    QPixmap pixmap(8, 7);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.fillRect(QRect(0, 0, 7, 7), QColor("#5b3fa8"));
+    painter.fillRect(QRect(1, 1, 5, 2), QColor("#9d86e0"));
+    return pixmap;
+}
+
+} // namespace Chrome
+
+HoverPicture::HoverPicture(Chrome::Picture which, QWidget *parent)
+    : QLabel(parent), m_normal(Chrome::picture(which, false)), m_highlighted(Chrome::picture(which, true))
+{
+    setPixmap(m_normal);
+    setFixedSize(m_normal.size());
+    setCursor(Qt::PointingHandCursor);
+}
+
+void HoverPicture::enterEvent(QEnterEvent *event)
+{
+    setPixmap(m_highlighted);
+    QLabel::enterEvent(event);
+}
+
+void HoverPicture::leaveEvent(QEvent *event)
+{
+    setPixmap(m_normal);
+    QLabel::leaveEvent(event);
+}
+
+void HoverPicture::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+    QLabel::mouseReleaseEvent(event);
+}
+
+SkinnedButton::SkinnedButton(const QString &caption, QWidget *parent)
+    : QPushButton(caption, parent)
+{
+    setStyleSheet(QString::fromLatin1(kButtonStyle));
+    setCursor(Qt::PointingHandCursor);
+}
+
+void SkinnedButton::setArmedLook(bool armed)
+{
+    m_armed = armed;
+    setStyleSheet(QString::fromLatin1(armed ? kArmedStyle : kButtonStyle));
+}
