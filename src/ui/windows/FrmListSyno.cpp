@@ -139,6 +139,7 @@ void FrmListSyno::buildPages()
     Foc->setGeometry(-400, -200, 20, 20);
 
     connect(CmdRechercher1, &QPushButton::clicked, this, &FrmListSyno::exactSearch);
+    setSearchButtonsEnabled(false);
 }
 
 QFrame *FrmListSyno::buildTitleBar(QFrame *page, int index, const QString &title, QLabel *&logo)
@@ -202,8 +203,6 @@ void FrmListSyno::buildSynonymsPage(QFrame *page)
     const int synonymsTop = listTop + 106;
     Lst13 = makeList(page, QStringLiteral("Lst13"),
                      QRect(right, synonymsTop, kHalfWidth, kPageHeight - synonymsTop - kMargin));
-
-    setSearchButtonsEnabled(false);
 
     connect(Cbo2, &QComboBox::editTextChanged, this, &FrmListSyno::onCbo2Change);
     connect(Cbo2, &QComboBox::activated, this, &FrmListSyno::onCbo2Click);
@@ -462,13 +461,23 @@ bool FrmListSyno::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
+void FrmListSyno::open(QWidget *mainWindow)
+{
+    if (AppGlobals::instance().synonymQueryPending) {
+        // Owned by the main window; it deletes itself once the lookup is done.
+        new FrmListSyno(LexiconData::instance(), InternalErrorReport::instance(), mainWindow);
+        return;
+    }
+    FrmListSyno window(LexiconData::instance(), InternalErrorReport::instance(), mainWindow);
+    window.exec();
+}
+
 void FrmListSyno::openInteractive(QWidget *mainWindow)
 {
     AppGlobals &globals = AppGlobals::instance();
     globals.synonymQueryWord.clear();
     globals.synonymQueryPending = false;
-    FrmListSyno window(LexiconData::instance(), InternalErrorReport::instance(), mainWindow);
-    window.exec();
+    open(mainWindow);
 }
 
 void FrmListSyno::lookUpOnce(const QString &word, QWidget *mainWindow)
@@ -476,8 +485,7 @@ void FrmListSyno::lookUpOnce(const QString &word, QWidget *mainWindow)
     AppGlobals &globals = AppGlobals::instance();
     globals.synonymQueryWord = word;
     globals.synonymQueryPending = true;
-    // Owned by the main window; it deletes itself once the lookup is done.
-    new FrmListSyno(LexiconData::instance(), InternalErrorReport::instance(), mainWindow);
+    open(mainWindow);
 }
 
 QString FrmListSyno::dataLoadFailedMessage()

@@ -39,6 +39,9 @@ public:
     FrmListSyno(const LexiconData &data, InternalErrorReport &errors, QWidget *mainWindow = nullptr,
                 MessagePresenter present = {});
 
+    // Opens the window as the hand-off of AppGlobals asks: modally for the
+    // user, returning once it is closed, or unseen for a one-shot lookup.
+    static void open(QWidget *mainWindow);
     // "Utilitaires": shows the window modally and returns once it is closed.
     static void openInteractive(QWidget *mainWindow);
     // "Synonymes": looks the word up without showing the window; the answer
