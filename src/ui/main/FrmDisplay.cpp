@@ -48,9 +48,7 @@ constexpr int kSyllableColumn = 23;
 
 QLabel *label(const QString &text, QWidget *parent)
 {
-    auto *created = new QLabel(text, parent);
-    created->setAttribute(Qt::WA_TranslucentBackground);
-    return created;
+    return new QLabel(text, parent);
 }
 
 // A rounded frame with a caption, holding one group of the options panel.
@@ -292,13 +290,14 @@ void FrmDisplay::buildResultArea()
         header->setGeometry(left + 2, kListHeaderTop, kColumnWidth, 18);
         Lbl[headerIndex[i]] = header;
 
+        // The count line, then the heading of the syllable column right
+        // above that column of the list.
+        const int syllableLeft = syllableX + 3;
         *counts[i] = new QLabel(this);
-        (*counts[i])->setGeometry(left, kCountTop, kColumnWidth, 18);
+        (*counts[i])->setGeometry(left, kCountTop, syllableLeft, 18);
         (*counts[i])->setIndent(4);
         *syllables[i] = new QLabel(this);
-        // Above the syllable column of the list, right of the count line.
-        (*syllables[i])->setGeometry(left + 4 + syllableX - 20, kCountTop, kColumnWidth - syllableX + 16, 18);
-        (*syllables[i])->setAttribute(Qt::WA_TranslucentBackground);
+        (*syllables[i])->setGeometry(left + syllableLeft, kCountTop, kColumnWidth - syllableLeft, 18);
 
         auto *list = new QListWidget(this);
         list->setGeometry(left, kListTop, kColumnWidth, kListHeight);
@@ -310,9 +309,6 @@ void FrmDisplay::buildResultArea()
         list->setStyleSheet(QStringLiteral("QListWidget { border: 1px solid #b3a9cf; }"));
         Lst[i + 1] = list;
     }
-    // The count line above the syllable column: keep it under the heading.
-    for (QLabel *syllable : {LblSyl1, LblSyl2, LblSyl3})
-        syllable->raise();
 }
 
 void FrmDisplay::buildParamPanel()
@@ -335,7 +331,7 @@ void FrmDisplay::buildParamPanel()
 
 void FrmDisplay::buildInputGroup(QWidget *panel)
 {
-    Sha[0] = groupFrame(panel, QRect(8, kGroupTop, 270, 60));
+    Sha[0] = groupFrame(panel, QRect(8, kGroupTop, 250, 60));
     auto *grid = groupGrid(Sha[0]);
     LblA[14] = groupCaption(QStringLiteral(" Zone de saisie:"), Sha[0]);
     grid->addWidget(LblA[14], 0, 0, 1, 2);
@@ -359,7 +355,7 @@ void FrmDisplay::buildInputGroup(QWidget *panel)
 
 void FrmDisplay::buildSearchTypeGroup(QWidget *panel)
 {
-    Sha[1] = groupFrame(panel, QRect(8, 76, 270, kGroupBottom - 76));
+    Sha[1] = groupFrame(panel, QRect(8, 76, 250, kGroupBottom - 76));
     auto *grid = groupGrid(Sha[1]);
     LblA[10] = groupCaption(QStringLiteral(" Effectuer la recherche sur la: "), Sha[1]);
     grid->addWidget(LblA[10], 0, 0, 1, 4);
@@ -396,10 +392,10 @@ void FrmDisplay::buildSearchTypeGroup(QWidget *panel)
 void FrmDisplay::buildOptionsGroup(QWidget *panel)
 {
     // The lowest frame of the panel; the window's outline is sized on it.
-    Sha[9] = groupFrame(panel, QRect(286, kGroupTop, 236, kGroupBottom - kGroupTop));
+    Sha[9] = groupFrame(panel, QRect(265, kGroupTop, 250, kGroupBottom - kGroupTop));
     auto *grid = groupGrid(Sha[9]);
     LblA[12] = groupCaption(QStringLiteral(" Options de la recherche: "), Sha[9]);
-    grid->addWidget(LblA[12], 0, 0, 1, 4);
+    grid->addWidget(LblA[12], 0, 0, 1, 3);
 
     LblA[7] = label(QStringLiteral("Nombre de syllabes"), Sha[9]);
     CboSyl = new QComboBox(Sha[9]);
@@ -407,46 +403,58 @@ void FrmDisplay::buildOptionsGroup(QWidget *panel)
     LblA[9] = label(QStringLiteral("Catégorie  du  mot"), Sha[9]);
     CboType = new QComboBox(Sha[9]);
     CboType->setFixedWidth(84);
-    grid->addWidget(LblA[7], 1, 0, 1, 3);
-    grid->addWidget(CboSyl, 1, 3, Qt::AlignRight);
-    grid->addWidget(LblA[9], 2, 0, 1, 3);
-    grid->addWidget(CboType, 2, 3, Qt::AlignRight);
+    grid->addWidget(LblA[7], 1, 0, 1, 2);
+    grid->addWidget(CboSyl, 1, 2, Qt::AlignRight);
+    grid->addWidget(LblA[9], 2, 0, 1, 2);
+    grid->addWidget(CboType, 2, 2, Qt::AlignRight);
 
     ChkOpt1 = new QCheckBox(Sha[9]);
     LblA[8] = label(QStringLiteral("Exclure verbes conjugués."), Sha[9]);
     ImgAide[4] = new HelpIcon(Sha[9]);
+    auto *conjugated = new QHBoxLayout;
+    conjugated->setSpacing(6);
+    conjugated->addWidget(LblA[8]);
+    conjugated->addStretch(1);
+    conjugated->addWidget(ImgAide[4]);
     grid->addWidget(ChkOpt1, 3, 0);
-    grid->addWidget(LblA[8], 3, 1, 1, 2);
-    grid->addWidget(ImgAide[4], 3, 3, Qt::AlignRight);
+    grid->addLayout(conjugated, 3, 1, 1, 2);
 
     CmdOptDef = new SkinnedButton(QStringLiteral(">>"), Sha[9]);
     CmdOptDef->setToolTip(QStringLiteral("Appliquer les options par défaut"));
-    CmdOptDef->setFixedSize(30, 22);
+    CmdOptDef->setFixedSize(34, 22);
     CmdOptDef->setFocusPolicy(Qt::NoFocus);
     LblA[11] = label(QStringLiteral("Paramètres par défaut."), Sha[9]);
-    grid->addWidget(CmdOptDef, 4, 0, 1, 2, Qt::AlignLeft);
-    grid->addWidget(LblA[11], 4, 1, 1, 3);
-    grid->setRowMinimumHeight(4, 26);
+    auto *defaults = new QHBoxLayout;
+    defaults->setSpacing(8);
+    defaults->addWidget(CmdOptDef);
+    defaults->addWidget(LblA[11]);
+    defaults->addStretch(1);
+    grid->addLayout(defaults, 4, 0, 1, 3);
 
     Sha[3] = new QFrame(Sha[9]);
     Sha[3]->setFrameShape(QFrame::HLine);
     Sha[3]->setStyleSheet(QStringLiteral("color: #c9c0e0;"));
-    grid->addWidget(Sha[3], 5, 0, 1, 4);
+    grid->addWidget(Sha[3], 5, 0, 1, 3);
 
     ChkOrtho = new QCheckBox(Sha[9]);
     LblA[15] = label(QStringLiteral("Vérifier automatiquement l ' orthographe  du  mot"), Sha[9]);
     LblA[15]->setWordWrap(true);
     grid->addWidget(ChkOrtho, 6, 0, Qt::AlignTop);
-    grid->addWidget(LblA[15], 6, 1, 1, 3);
+    grid->addWidget(LblA[15], 6, 1, 1, 2);
     grid->setColumnMinimumWidth(0, 18);
-    grid->setColumnStretch(2, 1);
+    grid->setColumnStretch(1, 1);
     grid->setRowStretch(7, 1);
 }
 
 void FrmDisplay::buildInformationGroup(QWidget *panel)
 {
-    Sha[2] = groupFrame(panel, QRect(530, kGroupTop, 242, kGroupBottom - kGroupTop));
+    Sha[2] = groupFrame(panel, QRect(522, kGroupTop, 250, kGroupBottom - kGroupTop));
+    // A touch smaller: the information lines are long.
+    QFont small = Sha[2]->font();
+    small.setPointSizeF(small.pointSizeF() - 0.5);
+    Sha[2]->setFont(small);
     auto *grid = groupGrid(Sha[2]);
+    grid->setContentsMargins(8, 6, 8, 8);
     LblA[13] = groupCaption(QStringLiteral(" Informations sur la recherche: "), Sha[2]);
     grid->addWidget(LblA[13], 0, 0, 1, 2);
 
