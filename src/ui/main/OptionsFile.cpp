@@ -170,7 +170,9 @@ QByteArray compose(const AppPreferences &preferences, const SearchOptions &searc
 bool write(const QString &filePath, const AppPreferences &preferences, const SearchOptions &search)
 {
     QSaveFile file(filePath);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a short write (full disk) shows in the count
+    // written instead of passing unnoticed at the commit.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     const QByteArray bytes = compose(preferences, search);
     if (file.write(bytes) != bytes.size()) {
