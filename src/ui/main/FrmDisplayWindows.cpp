@@ -3,6 +3,7 @@
 #include "ui/main/FrmDisplay.h"
 
 #include "lexicon/AppGlobals.h"
+#include "ui/windows/FrmListSyno.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -20,7 +21,10 @@ void FrmDisplay::openDicOrtho() {}
 
 // The synonyms window: shown modally for free browsing, or kept hidden for a
 // one-word lookup when AppGlobals::synonymQueryPending is set.
-void FrmDisplay::openListSyno() {}
+void FrmDisplay::openListSyno()
+{
+    FrmListSyno::open(this);
+}
 
 // The options window; it disables this window while it is open.
 void FrmDisplay::openOptions() {}
