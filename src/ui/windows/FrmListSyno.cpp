@@ -37,8 +37,12 @@ const char *kWindowStyle =
     "FrmListSyno { background: #efeaf8; border: 1px solid #5b3fa8; }"
     "QFrame#PicGen0, QFrame#PicGen1, QFrame#PicGen2 { background: #fbfaff; border: 1px solid #9c8fc4; }"
     "QListWidget { background: white; border: 1px solid #9c8fc4; }"
-    "QListWidget::item:selected { background: #5b3fa8; color: white; }";
-const char *kTitleStyle = "background: #cfe3f7; border: none; border-bottom: 1px solid #7fa7cf;";
+    "QListWidget::item:selected { background: #5b3fa8; color: white; }"
+    "QScrollBar:vertical { background: #efeaf8; width: 12px; margin: 0; }"
+    "QScrollBar::handle:vertical { background: #b7aad8; min-height: 24px; border-radius: 4px; margin: 1px; }"
+    "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
+    "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }";
+const char *kTitleStyle = "QFrame#%1 { background: #cfe3f7; border: none; border-bottom: 1px solid #7fa7cf; }";
 const char *kStatusStyle = "color: #3b2d6b; font-weight: bold; background: transparent; border: none;";
 
 QPixmap helpPicture()
@@ -147,15 +151,14 @@ QFrame *FrmListSyno::buildTitleBar(QFrame *page, int index, const QString &title
     auto *bar = new QFrame(page);
     bar->setObjectName(QStringLiteral("Pic%1").arg(QChar(u'A' + index)) + QStringLiteral("1"));
     bar->setGeometry(1, 1, kPageWidth - 2, kTitleHeight);
-    bar->setStyleSheet(QString::fromLatin1(kTitleStyle));
-    logo = makeLabel(bar, QStringLiteral("LblLogo%1").arg(index + 1), title, QRect(kMargin, 0, 420, kTitleHeight));
-    logo->setStyleSheet(QStringLiteral("color: #1d3d66; font-size: 15px; font-weight: bold; border: none;"));
+    bar->setStyleSheet(QString::fromLatin1(kTitleStyle).arg(bar->objectName()));
+    logo = makeLabel(bar, QStringLiteral("LblLogo%1").arg(index + 1), title, QRect(kMargin, 0, 420, kTitleHeight - 1));
+    logo->setStyleSheet(QStringLiteral("color: #1d3d66; font-size: 15px; font-weight: bold;"));
     logo->setCursor(Qt::SizeAllCursor);
     Chrome::makeDragHandle(logo);
     ImgAide[index] = makeLabel(bar, QStringLiteral("ImgAide%1").arg(index), QString(),
                                QRect(kPageWidth - 36, 5, 22, 22));
     ImgAide[index]->setPixmap(helpPicture());
-    ImgAide[index]->setStyleSheet(QStringLiteral("border: none;"));
     ImgAide[index]->setCursor(Qt::PointingHandCursor);
     ImgAide[index]->setToolTip(QStringLiteral("Aide"));
     ImgAide[index]->installEventFilter(this);
