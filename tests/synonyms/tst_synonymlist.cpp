@@ -45,14 +45,6 @@ DataItemReader sampleItems()
         return QByteArray("ab\r\nac\r\n");
     };
 }
-
-QByteArray homonymFile(int lines)
-{
-    QByteArray file;
-    for (int i = 1; i <= lines; ++i)
-        file += QByteArray("mot") + QByteArray::number(i) + "@homonyme\r\n";
-    return file;
-}
 } // namespace
 
 class TestSynonymList : public QObject {
@@ -179,7 +171,7 @@ private slots:
         QFETCH(bool, homonymsLoaded);
         if (present)
             QVERIFY(writeFile(m_path, SynonymFileBuilder().bytes(droppedLines)));
-        QVERIFY(writeFile(m_dir.filePath(QStringLiteral("listhomo.ret")), homonymFile(HomonymList::HomonymCount)));
+        QVERIFY(writeFile(m_dir.filePath(QStringLiteral("listhomo.ret")), TestSupport::homonymFile(HomonymList::HomonymCount)));
 
         auto data = std::make_unique<LexiconData>();
         InternalErrorReport errors;
@@ -193,7 +185,7 @@ private slots:
         QVERIFY(messages.first().first().toString().startsWith(QStringLiteral("Erreur n° %1 - %2\r\n").arg(number).arg(code)));
         QCOMPARE(errors.errorCode, code);
         QVERIFY(errors.dataLoadFailed);
-        QCOMPARE(data->homonyms.entries().first() == QStringLiteral("mot1@homonyme"), homonymsLoaded);
+        QCOMPARE(data->homonyms.entries().first() == QStringLiteral("mot1@homonyme1"), homonymsLoaded);
         if (present)
             QCOMPARE(data->synonyms.blockOf('A').first(), QStringLiteral("amot1@synonyme"));
     }
