@@ -111,6 +111,11 @@ FrmDisplay::FrmDisplay(const LexiconData &data, QWidget *loadingWindow, QWidget 
 
     showMessage = [this](QMessageBox::Icon icon, const QString &text, QMessageBox::StandardButtons buttons) {
         QMessageBox box(icon, AppGlobals::messageTitle(), text, buttons, this);
+        // French captions even where the toolkit's translations are missing.
+        if (QAbstractButton *yes = box.button(QMessageBox::Yes))
+            yes->setText(QStringLiteral("&Oui"));
+        if (QAbstractButton *no = box.button(QMessageBox::No))
+            no->setText(QStringLiteral("&Non"));
         return QMessageBox::StandardButton(box.exec());
     };
     showSecondaryMessage = [this] {
