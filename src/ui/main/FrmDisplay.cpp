@@ -583,7 +583,12 @@ void FrmDisplay::connectHandlers()
         StartSearch();
     });
 
-    connect(ImgMin2, &HoverPicture::clicked, this, &QWidget::showMinimized);
+    connect(ImgMin2, &HoverPicture::clicked, this, [this] {
+        showMinimized();
+        // Restored, the window shows the normal picture again.
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(ImgMin2, &leave);
+    });
     connect(ImgClose2, &HoverPicture::clicked, this, &QWidget::close);
 
     connect(CmdMAJ, &QPushButton::clicked, this, &FrmDisplay::openSite);
