@@ -646,6 +646,12 @@ void FrmDisplay::connectHandlers()
     connect(CmdSyn, &QPushButton::clicked, this, &FrmDisplay::lookUpSynonyms);
     for (int i = 0; i < HelpTexts::Count; ++i)
         connect(ImgAide[i], &HelpIcon::clicked, this, [this, i] { showHelp(i); });
+
+    // The input box comes first, then the options in reading order.
+    const QList<QWidget *> tabOrder {T1,      Chk1,    Chk2,   Chk3,    Opt1[2], Opt1[3],
+                                     Opt1[4], Opt1[5], CboSyl, CboType, ChkOpt1, ChkOrtho};
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
+        QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
 
 void FrmDisplay::deferredStart()
