@@ -190,12 +190,12 @@ void FrmDisplay::buildChrome()
 
 void FrmDisplay::buildButtonRow()
 {
-    struct Spec {
+    struct ButtonDesign {
         SkinnedButton **button;
         const char *caption;
         const char *tip;
     };
-    const Spec specs[] = {
+    const ButtonDesign buttons[] = {
         {&CmdMAJ, "Site", "Mise à jour du logiciel"},
         {&CmdOrtho, "Orthographe", "Vérifier l'orthographe d'un mot"},
         {&CmdSynonyme, "Utilitaires", "Synonymes-Homonymes-Anacycliques-Palindromes"},
@@ -204,15 +204,15 @@ void FrmDisplay::buildButtonRow()
         {&CmdAp, "A propos", "A propos de Morvalis"},
         {&CmdQuitte, " Quitter", "Quitter le programme"},
     };
-    constexpr int count = int(std::size(specs));
+    constexpr int count = int(std::size(buttons));
     constexpr int gap = 8;
     const int width = (kWidth - 16 - gap * (count - 1)) / count;
     for (int i = 0; i < count; ++i) {
-        auto *button = new SkinnedButton(QString::fromUtf8(specs[i].caption), this);
-        button->setToolTip(QString::fromUtf8(specs[i].tip));
+        auto *button = new SkinnedButton(QString::fromUtf8(buttons[i].caption), this);
+        button->setToolTip(QString::fromUtf8(buttons[i].tip));
         button->setGeometry(8 + i * (width + gap), kButtonTop, width, kButtonHeight);
         button->setFocusPolicy(Qt::NoFocus);
-        *specs[i].button = button;
+        *buttons[i].button = button;
     }
 }
 
