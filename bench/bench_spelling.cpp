@@ -70,4 +70,32 @@ static void BM_CheckOnLargestBuiltInList(benchmark::State &state)
 }
 BENCHMARK(BM_CheckOnLargestBuiltInList)->Unit(benchmark::kMillisecond);
 
+// The parts of the whole check, to see where its time goes.
+static void BM_ReadLargestItem(benchmark::State &state)
+{
+    const QString type = largestItemType();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(DataItems::read(type, LetterDictionary::itemIdForType(type))->size());
+}
+BENCHMARK(BM_ReadLargestItem)->Unit(benchmark::kMillisecond);
+
+static void BM_SplitLargestItem(benchmark::State &state)
+{
+    const QString type = largestItemType();
+    const QByteArray item = *DataItems::read(type, LetterDictionary::itemIdForType(type));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(LetterDictionary::parseList(item).size());
+}
+BENCHMARK(BM_SplitLargestItem)->Unit(benchmark::kMillisecond);
+
+static void BM_ScanLargestItem(benchmark::State &state)
+{
+    const QString type = largestItemType();
+    const QString word = type.right(1).toLower() + QStringLiteral("ifférant");
+    const QStringList list = *LetterDictionary::listForWord(word);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(SpellCheck(word, list, true, DefaultMinRate).suggestions.size());
+}
+BENCHMARK(BM_ScanLargestItem)->Unit(benchmark::kMillisecond);
+
 BENCHMARK_MAIN();

@@ -69,13 +69,18 @@ double WordSimilarity(QStringView candidate, QStringView word)
 int SimilarityRateHundredths(QStringView candidate, QStringView word)
 {
     const Measure m = measure(candidate, word);
-    if (m.totalLength == 0)
+    return RateHundredths(m.matches, m.totalLength);
+}
+
+int RateHundredths(int matches, int totalLength)
+{
+    if (totalLength <= 0)
         return 10000;
     // rate × 100 = 2 × M × 10000 / total, rounded half to even.
-    const long long numerator = 20000LL * m.matches;
-    const long long quotient = numerator / m.totalLength;
-    const long long twiceRemainder = 2 * (numerator % m.totalLength);
-    if (twiceRemainder > m.totalLength || (twiceRemainder == m.totalLength && quotient % 2 == 1))
+    const long long numerator = 20000LL * matches;
+    const long long quotient = numerator / totalLength;
+    const long long twiceRemainder = 2 * (numerator % totalLength);
+    if (twiceRemainder > totalLength || (twiceRemainder == totalLength && quotient % 2 == 1))
         return int(quotient + 1);
     return int(quotient);
 }

@@ -25,3 +25,5 @@ double WordSimilarity(QStringView candidate, QStringView word);
 // Worked out on whole numbers so that no rounding error of floating point
 // can turn 80.00 into 79.99.
 int SimilarityRateHundredths(QStringView candidate, QStringView word);
+// The same from the count of matching characters and the sum of the lengths.
+int RateHundredths(int matches, int totalLength);

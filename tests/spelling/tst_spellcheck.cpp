@@ -4,6 +4,7 @@
 #include "spelling/SpellingInput.h"
 #include "spelling/WordSimilarity.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 class TstSpellCheck : public QObject {
@@ -16,6 +17,7 @@ private slots:
     void upperCaseKeepsAccentsAndLength();
     void rateRoundsHalfToEven();
     void acceptanceIsFiveMatchesAgainstTwiceTheLengths();
+    void scanAcceptsExactlyWhatTheRateAccepts();
 
     void identicalWordEndsTheScan();
     void emptyListHasNoSuggestion();
@@ -112,6 +114,31 @@ void TstSpellCheck::acceptanceIsFiveMatchesAgainstTwiceTheLengths()
                 QVERIFY2(accepted == (5 * m >= 2 * (la + lb)) || a == b,
                          qPrintable(QStringLiteral("%1 / %2").arg(a, b)));
             }
+        }
+    }
+}
+
+void TstSpellCheck::scanAcceptsExactlyWhatTheRateAccepts()
+{
+    // The scan rules candidates out early on their letters; it must keep
+    // every one the full measure accepts, whatever the case or accents.
+    QRandomGenerator random(80);
+    const QString letters = QStringLiteral("abcéÉAB");
+    const auto randomWord = [&](int length) {
+        QString word;
+        for (int i = 0; i < length; ++i)
+            word += letters.at(int(random.bounded(int(letters.size()))));
+        return word;
+    };
+    for (int n = 0; n < 3000; ++n) {
+        const QString word = randomWord(3 + int(random.bounded(6)));
+        const QString candidate = randomWord(int(word.size()) - 1 + int(random.bounded(3)));
+        if (candidate == word)
+            continue;
+        for (const double minRate : {80.0, 66.67, 50.0}) {
+            const bool accepted = SpellCheck(word, {candidate}, true, minRate).verdict == SpellVerdict::WordIncorrect;
+            QVERIFY2(accepted == (SimilarityRateHundredths(candidate, word) >= minRate * 100),
+                     qPrintable(QStringLiteral("%1 / %2 at %3").arg(candidate, word).arg(minRate)));
         }
     }
 }
