@@ -84,6 +84,24 @@ bool SearchRun::stageDone(SearchStage stage) const
     return false;
 }
 
+namespace {
+
+// A listed line: everything the lists and the word details show of it.
+ResultEntry makeEntry(const WordList &words, int index, const QString &headword)
+{
+    ResultEntry entry;
+    entry.index = index;
+    entry.headword = headword;
+    entry.paddedHeadword = PaddedHeadword(headword);
+    entry.line = FormatResultLine(words, index, entry.paddedHeadword);
+    entry.syllables = words.syllableCount(index);
+    entry.categories = words.categories(index).toString();
+    entry.conjugated = words.isConjugated(index) == 1;
+    return entry;
+}
+
+} // namespace
+
 void SearchRun::runExact()
 {
     if (m_exactDone)
@@ -101,11 +119,7 @@ void SearchRun::runExact()
     for (int i = 0; i < count; ++i) {
         if (words.exactSound(i) != m_queryExactSound || !PassesFilters(words, i, m_parameters))
             continue;
-        ResultEntry entry;
-        entry.index = i;
-        entry.headword = words.headword(i);
-        entry.paddedHeadword = PaddedHeadword(entry.headword);
-        entry.line = FormatResultLine(words, i, entry.paddedHeadword);
+        ResultEntry entry = makeEntry(words, i, words.headword(i));
         // Every rich rhyme is remembered, however many: the approximate list
         // leaves all of them out.
         m_richHeadwords.insert(entry.paddedHeadword);
@@ -130,14 +144,10 @@ void SearchRun::runApprox()
     for (int i = 0; i < count; ++i) {
         if (words.approxSound(i) != m_queryApproxSound || !PassesFilters(words, i, m_parameters))
             continue;
-        ResultEntry entry;
-        entry.index = i;
-        entry.headword = words.headword(i);
-        entry.paddedHeadword = PaddedHeadword(entry.headword);
-        if (!m_parameters.showDuplicates && m_richHeadwords.contains(entry.paddedHeadword))
+        const QString headword = words.headword(i);
+        if (!m_parameters.showDuplicates && m_richHeadwords.contains(PaddedHeadword(headword)))
             continue;
-        entry.line = FormatResultLine(words, i, entry.paddedHeadword);
-        list.append(std::move(entry));
+        list.append(makeEntry(words, i, headword));
     }
 }
 
@@ -157,15 +167,11 @@ void SearchRun::runEnding()
     for (int i = 0; i < count; ++i) {
         if (!TailEndsWith(words.writtenTail(i), m_endingKey) || !PassesFilters(words, i, m_parameters))
             continue;
-        ResultEntry entry;
-        entry.index = i;
-        entry.headword = words.headword(i);
+        const QString headword = words.headword(i);
         // The typed word itself is no ending of its own.
-        if (entry.headword == m_parameters.typedText)
+        if (headword == m_parameters.typedText)
             continue;
-        entry.paddedHeadword = PaddedHeadword(entry.headword);
-        entry.line = FormatResultLine(words, i, entry.paddedHeadword);
-        list.append(std::move(entry));
+        list.append(makeEntry(words, i, headword));
     }
 }
 

@@ -20,6 +20,9 @@ struct ResultEntry {
     QString headword;        // deciphered
     QString paddedHeadword;  // PaddedHeadword
     QString line;            // FormatResultLine, as the list shows it
+    int syllables = 0;
+    QString categories;      // as in the word list: "NOM;VER", "Ignoré"
+    bool conjugated = false;
 };
 
 enum class SearchStage { Exact, Approx, Ending, Finish, None };

@@ -11,6 +11,7 @@
 #include "ui/main/FrmDisplay.h"
 
 #include <QFile>
+#include <QLineEdit>
 #include <QList>
 #include <QTemporaryDir>
 #include <QTest>

@@ -306,7 +306,6 @@ void FrmDisplay::buildResultArea()
         list->setUniformItemSizes(true);
         list->setFocusPolicy(Qt::ClickFocus);
         list->viewport()->installEventFilter(this);
-        list->setStyleSheet(QStringLiteral("QListWidget { border: 1px solid #b3a9cf; }"));
         Lst[i + 1] = list;
     }
 }
