@@ -228,9 +228,13 @@ void FrmOrtho::unload()
 {
     m_unloading = true;
     TimCherche.stop();
+    const bool wasShown = isVisible();
     if (m_mainWindow)
         m_mainWindow->setEnabled(true);
     hide();
+    // The main window takes the keyboard back from the suggestions.
+    if (wasShown && m_mainWindow)
+        m_mainWindow->activateWindow();
     deleteLater();
 }
 
