@@ -23,9 +23,9 @@ using Chrome::twips;
 namespace {
 // The window is 5145 twips wide; its height follows the close button.
 constexpr int kWidth = 343;
-constexpr int kTitleHeight = 26, kPanelWidth = 96, kLeft = kPanelWidth + 10;
-constexpr int kContentWidth = kWidth - kLeft - 10;
-constexpr int kCloseTop = 318, kCloseHeight = 26;
+constexpr int kTitleHeight = 26, kPanelWidth = 112, kLeft = kPanelWidth + 8;
+constexpr int kContentWidth = kWidth - kLeft - 8;
+constexpr int kCloseTop = 322, kCloseHeight = 26;
 constexpr int kCheckDelayMs = 100;
 constexpr int kMinimumLength = 2;
 const QString kCrLf = QStringLiteral("\r\n");
@@ -97,9 +97,10 @@ FrmDicOrtho::FrmDicOrtho(const QString &mainWindowText, QWidget *mainWindow, Dat
     ImgIcone->setStyleSheet(QStringLiteral("background: transparent;"));
     LblInfosDec = new QLabel(Pic1);
     LblInfosDec->setObjectName(QStringLiteral("LblInfosDec"));
-    LblInfosDec->setGeometry(4, 80, kPanelWidth - 8, 110);
+    LblInfosDec->setGeometry(2, 80, kPanelWidth - 4, 110);
     LblInfosDec->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    LblInfosDec->setStyleSheet(QStringLiteral("background: transparent; color: #3b2d6b;"));
+    LblInfosDec->setWordWrap(true);
+    LblInfosDec->setStyleSheet(QStringLiteral("background: transparent; color: #3b2d6b; font-size: 11px;"));
 
     Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
@@ -135,23 +136,25 @@ FrmDicOrtho::FrmDicOrtho(const QString &mainWindowText, QWidget *mainWindow, Dat
 
     LstMot = new QListWidget(this);
     LstMot->setObjectName(QStringLiteral("LstMot"));
-    LstMot->setGeometry(kLeft, kTitleHeight + 100, kContentWidth, 150);
+    LstMot->setGeometry(kLeft, kTitleHeight + 100, kContentWidth, 134);
     LstMot->setFont(SpellingLook::listFont());
     LstMot->setStyleSheet(QStringLiteral("QListWidget { background: white; border: 1px solid #7d6fa3; }"));
 
     Chk1 = new QCheckBox(this);
     Chk1->setObjectName(QStringLiteral("Chk1"));
-    Chk1->setGeometry(kLeft, kTitleHeight + 258, 18, 18);
+    Chk1->setGeometry(kLeft, kTitleHeight + 242, 18, 18);
     Chk1->setChecked(true);
     Chk1Caption = new CheckCaption(
         QStringLiteral("Prendre en compte les mots ayant une lettre  de plus  ou une  lettre de moins."), Chk1, this);
     Chk1Caption->setObjectName(QStringLiteral("Chk1Caption"));
-    Chk1Caption->setGeometry(kLeft + 20, kTitleHeight + 256, kContentWidth - 20, 32);
+    Chk1Caption->setGeometry(kLeft + 20, kTitleHeight + 242, kContentWidth - 20, 44);
+    Chk1Caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Chk1Caption->setStyleSheet(QStringLiteral("font-size: 11px;"));
     Chk1->setAccessibleName(Chk1Caption->text());
 
     CmdFermer = new SkinnedButton(QStringLiteral("  Fermer "), this);
     CmdFermer->setObjectName(QStringLiteral("CmdFermer"));
-    CmdFermer->setGeometry(kWidth - 10 - 100, kCloseTop, 100, kCloseHeight);
+    CmdFermer->setGeometry(kWidth - 8 - 100, kCloseTop, 100, kCloseHeight);
     CmdFermer->setAutoDefault(false);
 
     auto *Line1 = new QFrame(this);
@@ -160,7 +163,7 @@ FrmDicOrtho::FrmDicOrtho(const QString &mainWindowText, QWidget *mainWindow, Dat
     Line1->setStyleSheet(QStringLiteral("color: #7b5fc7;"));
     auto *Line2 = new QFrame(this);
     Line2->setFrameShape(QFrame::HLine);
-    Line2->setGeometry(kLeft, kCloseTop - 10, kContentWidth, 2);
+    Line2->setGeometry(kLeft, kCloseTop - 8, kContentWidth, 2);
     Line2->setStyleSheet(QStringLiteral("color: #9d86e0;"));
 
     // Out of sight: the minimum rate with its caption, and the focus holder.
@@ -221,6 +224,18 @@ FrmDicOrtho::FrmDicOrtho(const QString &mainWindowText, QWidget *mainWindow, Dat
                              .join(QLatin1Char('\n')));
     m_copyNoticeShown = false;
     T1->setFocus();
+}
+
+void FrmDicOrtho::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // The caret waits at the end of the word handed over, nothing selected,
+    // once the window has given its first focus.
+    QTimer::singleShot(0, this, [this] {
+        T1->setFocus();
+        T1->deselect();
+        T1->end(false);
+    });
 }
 
 void FrmDicOrtho::textChanged(const QString &text)

@@ -38,6 +38,9 @@ public:
     std::function<int(const QString &)> showNotice;
     std::function<int(const QString &)> showWarning;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void textChanged(const QString &text);
     void startCheck();

@@ -81,6 +81,9 @@ FrmOrtho::FrmOrtho(QWidget *mainWindow, DataItemReader readItem)
     LstMot->setObjectName(QStringLiteral("LstMot"));
     LstMot->setGeometry(kPanelWidth + 10, kTitleHeight + 56, kWidth - kPanelWidth - 20, kHeight - kTitleHeight - 66);
     LstMot->setFont(SpellingLook::listFont());
+    // The list is for the mouse: with the focus it would mark its first
+    // line, a header, as the current one.
+    LstMot->setFocusPolicy(Qt::NoFocus);
     LstMot->setStyleSheet(QStringLiteral("QListWidget { background: white; border: 1px solid #7d6fa3; }"));
 
     // Out of sight: the focus holder and the minimum rate with its caption.
@@ -184,10 +187,12 @@ void FrmOrtho::showSuggestions(const QStringList &suggestions)
     LstMot->addItem(suggestionsHeader(int(suggestions.size())));
     LstMot->addItem(HeaderRule);
     LstMot->addItems(suggestions);
+    LstMot->setCurrentRow(-1);
     placeOverMainWindow();
     show();
     raise();
     activateWindow();
+    Foc->setFocus();
     if (m_mainWindow) {
         // Disabling the main window disables its child windows too: this one
         // is enabled again explicitly, which a window may be.
