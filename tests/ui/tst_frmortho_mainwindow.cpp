@@ -45,6 +45,7 @@ private slots:
     void noSuggestionSearchesTheWordAsTyped();
     void cancelSearchesNothingAndChecksAgainNextTime();
     void checkOffSearchesAtOnce();
+    void secondRequestWhileCheckingIsTheSame();
     void spellingButtonOpensTheDictionaryWithTheWord();
 };
 
@@ -109,6 +110,20 @@ void TstFrmOrthoMainWindow::checkOffSearchesAtOnce()
     QCOMPARE(m.w.searchRun().parameters().typedText, QStringLiteral("maizon"));
     QVERIFY(!m.checkWindow());
     QCOMPARE(m.lists.reads, 0);
+}
+
+void TstFrmOrthoMainWindow::secondRequestWhileCheckingIsTheSame()
+{
+    Main m;
+    m.f.type("porte");
+    QSignalSpy finished(&m.w, &FrmDisplay::searchFinished);
+    m.w.StartSearch();
+    m.w.StartSearch();
+    QCOMPARE(m.w.findChildren<FrmOrtho *>().size(), 1);
+    QTRY_COMPARE(finished.count(), 1);
+    QTest::qWait(100);
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(m.lists.reads, 1);
 }
 
 void TstFrmOrthoMainWindow::spellingButtonOpensTheDictionaryWithTheWord()

@@ -53,6 +53,9 @@ void FrmDisplay::openPropos()
 // window sets spellingDone and starts TimRetour when the search may go on.
 bool FrmDisplay::openSpellingCheck()
 {
+    // A second request while the word is being checked is the same request.
+    if (findChild<FrmOrtho *>(QString(), Qt::FindDirectChildrenOnly))
+        return true;
     auto *window = new FrmOrtho(this, spellingLists);
     window->showMessage = [this](const QString &text) {
         return int(showMessage(QMessageBox::NoIcon, text, QMessageBox::Ok));
