@@ -1,6 +1,7 @@
 // The search driver as the main window runs it: the stage order, the busy
 // display and its undoing, one chain at a time, the end of a search.
 #include "FrmDisplayFixture.h"
+#include "support/SpellingLists.h"
 #include "ui/main/HelpIcon.h"
 #include "ui/main/MainWindowLook.h"
 #include "ui/windows/WindowChrome.h"
@@ -251,10 +252,16 @@ private slots:
     {
         FrmDisplayFixture f;
         FrmDisplay &w = f.open();
+        TestSupport::SpellingLists lists;
+        lists.lists["DICOP"] = {"porte"};
+        w.spellingLists = lists.reader();
         w.ChkOrtho->setChecked(true);
         f.type(QStringLiteral("PoRte"));
-        QVERIFY(f.searchAndWait());
+        QSignalSpy finished(&w, &FrmDisplay::searchFinished);
+        w.StartSearch();
         QCOMPARE(AppGlobals::instance().wordToCheck, QStringLiteral("porte"));
+        // The word is valid: the spelling window restarts the search.
+        QVERIFY(QTest::qWaitFor([&] { return finished.count() == 1; }, 3000));
         QVERIFY(!AppGlobals::instance().spellingDone);
         QCOMPARE(w.searchRun().parameters().typedText, QStringLiteral("PoRte"));
     }

@@ -8,6 +8,7 @@
 //
 // The controls are public under their own names: the secondary windows read
 // and set some of them (T1, ChkOrtho) and start TimRetour.
+#include "lexicon/DataItems.h"
 #include "search/SearchRun.h"
 #include "ui/main/OptionsFile.h"
 
@@ -64,6 +65,9 @@ public:
 
     // Interval between the stages of a search, in ms.
     int StageDelayMs = 500;
+    // Where the spelling windows read their letter lists (tests give lists
+    // of their own).
+    DataItemReader spellingLists = DataItems::read;
 
     // The spelling window starts it (10 ms) to run the search again once the
     // word has been checked.

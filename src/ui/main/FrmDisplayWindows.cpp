@@ -3,7 +3,9 @@
 #include "ui/main/FrmDisplay.h"
 
 #include "lexicon/AppGlobals.h"
+#include "ui/windows/FrmDicOrtho.h"
 #include "ui/windows/FrmListSyno.h"
+#include "ui/windows/FrmOrtho.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -17,7 +19,17 @@ void FrmDisplay::openSite()
 }
 
 // The spelling dictionary, modal.
-void FrmDisplay::openDicOrtho() {}
+void FrmDisplay::openDicOrtho()
+{
+    FrmDicOrtho window(T1->text(), this, spellingLists);
+    window.showNotice = [this](const QString &text) {
+        return int(showMessage(QMessageBox::Information, text, QMessageBox::Ok));
+    };
+    window.showWarning = [this](const QString &text) {
+        return int(showMessage(QMessageBox::Warning, text, QMessageBox::Ok));
+    };
+    window.exec();
+}
 
 // The synonyms window: shown modally for free browsing, or kept hidden for a
 // one-word lookup when AppGlobals::synonymQueryPending is set.
@@ -45,5 +57,15 @@ void FrmDisplay::openPropos()
 // window sets spellingDone and starts TimRetour when the search may go on.
 bool FrmDisplay::openSpellingCheck()
 {
-    return false;
+    // A second request while the word is being checked is the same request.
+    if (findChild<FrmOrtho *>(QString(), Qt::FindDirectChildrenOnly))
+        return true;
+    auto *window = new FrmOrtho(this, spellingLists);
+    window->showMessage = [this](const QString &text) {
+        return int(showMessage(QMessageBox::NoIcon, text, QMessageBox::Ok));
+    };
+    connect(window, &FrmOrtho::suggestionChosen, T1, &QLineEdit::setText);
+    connect(window, &FrmOrtho::searchRestartRequested, this, [this] { TimRetour.start(10); });
+    connect(window, &FrmOrtho::cancelled, this, &FrmDisplay::focusT1);
+    return true;
 }
