@@ -32,6 +32,7 @@ FrmConseils::FrmConseils(QWidget *mainWindow, QWidget *parent)
     setWindowTitle(QStringLiteral("Quelques conseils pour la recherche"));
     // Only the main window ends the program.
     setAttribute(Qt::WA_QuitOnClose, false);
+    setAttribute(Qt::WA_StyledBackground);
     build();
     WindowParts::placeUpperCentre(this);
     if (m_mainWindow)

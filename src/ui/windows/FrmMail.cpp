@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <algorithm>
 
 using Chrome::twips;
 
@@ -23,7 +24,7 @@ constexpr int kDesignLeft = 330, kDesignTop = 495;
 // Margins after the message box and below the buttons, in twips.
 constexpr int kRightMargin = 240, kBottomMargin = 180;
 
-constexpr int kTitleHeight = 30, kBandWidth = 86, kLeft = kBandWidth + 20, kFieldWidth = 440;
+constexpr int kTitleHeight = 30, kBandWidth = 86, kLeft = kBandWidth + 20, kFieldWidth = 480;
 constexpr int kHalfWidth = (kFieldWidth - 20) / 2;
 
 QLabel *caption(const QString &text, QWidget *parent, int left, int top, int width)
@@ -34,11 +35,13 @@ QLabel *caption(const QString &text, QWidget *parent, int left, int top, int wid
     return label;
 }
 
-QLabel *marker(QWidget *parent, const QLabel *besideCaption)
+QLabel *marker(QWidget *parent, QLabel *besideCaption)
 {
     auto *label = new QLabel(parent);
     label->setPixmap(WindowParts::missingMarker());
     label->setToolTip(QStringLiteral("À remplir"));
+    // Measured in the caption's own (bold) font.
+    besideCaption->ensurePolished();
     const int captionWidth = besideCaption->fontMetrics().horizontalAdvance(besideCaption->text()) + 6;
     label->setGeometry(besideCaption->x() + captionWidth, besideCaption->y() + 1, 16, 16);
     label->hide();
@@ -53,6 +56,7 @@ FrmMail::FrmMail(QWidget *mainWindow, QWidget *parent)
     setWindowTitle(QStringLiteral("Envoyer un email"));
     // Only the main window ends the program.
     setAttribute(Qt::WA_QuitOnClose, false);
+    setAttribute(Qt::WA_StyledBackground);
     build();
 
     if (const QScreen *screen = QGuiApplication::primaryScreen())
@@ -109,24 +113,28 @@ void FrmMail::build()
                        "Remplissez ce formulaire puis cliquez sur \"Envoyer le message\"."),
         this);
     LblInfosDec->setWordWrap(true);
-    LblInfosDec->setGeometry(kLeft, kTitleHeight + 10, kFieldWidth, 38);
+    int top = kTitleHeight + 10;
+    LblInfosDec->setGeometry(kLeft, top, kFieldWidth, LblInfosDec->heightForWidth(kFieldWidth));
+    top += LblInfosDec->height() + 8;
 
     Lbl[0] = new QLabel(
         QStringLiteral("Avant de poser votre question, avez-vous consulté la FAQ ( foire  aux  questions ) ?"), this);
     Lbl[0]->setWordWrap(true);
-    Lbl[0]->setGeometry(kLeft, kTitleHeight + 54, kFieldWidth, 36);
+    Lbl[0]->setGeometry(kLeft, top, kFieldWidth, Lbl[0]->heightForWidth(kFieldWidth));
     Lbl[0]->setStyleSheet(QStringLiteral("color: rgb(30, 50, 100);"));
+    top += Lbl[0]->height() + 6;
     CmdFAQ = new SkinnedButton(QStringLiteral("Voir la FAQ"), this);
-    CmdFAQ->setGeometry(kLeft, kTitleHeight + 94, 110, 26);
+    CmdFAQ->setGeometry(kLeft, top, 110, 26);
     Lbl[1] = new QLabel(QStringLiteral("foire aux questions"), this);
-    Lbl[1]->setGeometry(kLeft + 120, kTitleHeight + 98, 200, 18);
+    Lbl[1]->setGeometry(kLeft + 120, top + 4, 200, 18);
     Lbl[1]->setStyleSheet(QStringLiteral("color: rgb(110, 110, 130); font-style: italic;"));
+    top += 26 + 12;
 
     auto *Line1 = new QFrame(this);
-    Line1->setGeometry(kLeft, kTitleHeight + 132, kFieldWidth, 1);
+    Line1->setGeometry(kLeft, top, kFieldWidth, 1);
     Line1->setStyleSheet(QStringLiteral("background: rgb(190, 195, 210);"));
+    top += 12;
 
-    int top = kTitleHeight + 144;
     Lbl[2] = caption(QStringLiteral("Nom"), this, kLeft, top, kHalfWidth);
     Lbl[3] = caption(QStringLiteral("Prénom"), this, kLeft + kHalfWidth + 20, top, kHalfWidth);
     TxtNom = new QLineEdit(this);
@@ -153,7 +161,6 @@ void FrmMail::build()
     Text1 = new QLineEdit(QString::fromLatin1(PublisherAddress), this);
     Text1->setReadOnly(true);
     Text1->setFocusPolicy(Qt::ClickFocus);
-    Text1->setGeometry(kLeft, top + 1, 190, 26);
     Text1->setToolTip(QStringLiteral("Adresse de l'éditeur"));
 
     CmdAnnule = new SkinnedButton(QStringLiteral(" Annuler"), this);
@@ -163,6 +170,7 @@ void FrmMail::build()
     const int right = TxtRem->x() + TxtRem->width();
     CmdAnnule->setGeometry(right - 96, top, 96, 28);
     CmdMail->setGeometry(right - 96 - 10 - 150, top, 150, 28);
+    Text1->setGeometry(kLeft, top + 1, std::min(240, CmdMail->x() - 16 - kLeft), 26);
 
     setFixedSize(right + twips(kRightMargin), CmdAnnule->y() + CmdAnnule->height() + twips(kBottomMargin));
 

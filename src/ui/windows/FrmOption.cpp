@@ -29,6 +29,7 @@ FrmOption::FrmOption(AppPreferences &preferences, QWidget *mainWindow, QWidget *
     setObjectName(QStringLiteral("FrmOption"));
     // Only the main window ends the program.
     setAttribute(Qt::WA_QuitOnClose, false);
+    setAttribute(Qt::WA_StyledBackground);
     build();
     WindowParts::placeUpperCentre(this);
     if (m_mainWindow)

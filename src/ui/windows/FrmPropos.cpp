@@ -14,7 +14,7 @@
 #include <QScreen>
 
 namespace {
-constexpr int kWidth = 400, kHeight = 236, kPanelHeight = 60;
+constexpr int kWidth = 400, kHeight = 212, kPanelHeight = 60;
 
 // Written by the contact window as it takes over from this one.
 constexpr int kMailTookOver = FrmMail::TakeOverMarker;
@@ -27,6 +27,7 @@ FrmPropos::FrmPropos(QWidget *mainWindow, QWidget *parent)
     setWindowTitle(QStringLiteral("A propos"));
     // Only the main window ends the program.
     setAttribute(Qt::WA_QuitOnClose, false);
+    setAttribute(Qt::WA_StyledBackground);
     build();
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
