@@ -86,9 +86,9 @@ void FrmOption::build()
         const int left = kBoxLeft + (i == 4 ? kIndent : 0);
         boxes[i]->setGeometry(left, top, iconLeft - kIconColumnGap - left, 20);
         boxes[i]->setFocusPolicy(Qt::TabFocus);
-        ImgAide[i] = new HelpIcon(this);
+        ImgAide[i] = new InfoIcon(this);
         ImgAide[i]->move(iconLeft, top + 2);
-        connect(ImgAide[i], &HelpIcon::clicked, this, [this, i] { showHelp(i); });
+        connect(ImgAide[i], &InfoIcon::clicked, this, [this, i] { showHelp(i); });
     }
 
     connect(ChkOpt, &QCheckBox::clicked, this, [this] { flagClicked(ChkOpt, &AppPreferences::saveSearchOptions); });

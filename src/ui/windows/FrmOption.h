@@ -15,7 +15,7 @@ class QCheckBox;
 class QGroupBox;
 class QPushButton;
 class QRadioButton;
-class HelpIcon;
+class InfoIcon;
 class SkinnedButton;
 
 class FrmOption : public QWidget {
@@ -38,7 +38,7 @@ public:
     QCheckBox *ChkMess = nullptr;
     QCheckBox *ChkOrtho = nullptr;
     QCheckBox *ChkPM = nullptr;
-    std::array<HelpIcon *, 5> ImgAide {};
+    std::array<InfoIcon *, 5> ImgAide {};
     std::array<QRadioButton *, 5> OptTheme {};
     SkinnedButton *CmdFermer = nullptr;
     QPushButton *Foc = nullptr;

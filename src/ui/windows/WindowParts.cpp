@@ -112,7 +112,7 @@ void placeUpperCentre(QWidget *window)
 
 } // namespace WindowParts
 
-HelpIcon::HelpIcon(QWidget *parent)
+InfoIcon::InfoIcon(QWidget *parent)
     : QLabel(parent)
 {
     setPixmap(WindowParts::helpIcon());
@@ -121,7 +121,7 @@ HelpIcon::HelpIcon(QWidget *parent)
     setCursor(Qt::PointingHandCursor);
 }
 
-void HelpIcon::mouseReleaseEvent(QMouseEvent *event)
+void InfoIcon::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();

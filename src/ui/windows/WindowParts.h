@@ -31,11 +31,12 @@ QPushButton *addFocusHolder(QWidget *window);
 void placeUpperCentre(QWidget *window);
 } // namespace WindowParts
 
-// A "Plus d'info" icon: a small picture that reports clicks.
-class HelpIcon : public QLabel {
+// A "Plus d'info" icon of a secondary window: a small picture that reports
+// clicks, with no highlighted look.
+class InfoIcon : public QLabel {
     Q_OBJECT
 public:
-    explicit HelpIcon(QWidget *parent);
+    explicit InfoIcon(QWidget *parent);
 
 signals:
     void clicked();
