@@ -50,10 +50,9 @@ int main(int argc, char *argv[])
     std::unique_ptr<FrmDisplay> mainWindow;
     QObject::connect(loading, &FrmCharge::endRequested, &app, [] { QCoreApplication::exit(0); });
     QObject::connect(loading, &FrmCharge::loadingFinished, &app, [&] {
-        mainWindow = std::make_unique<FrmDisplay>(data);
-        loading->close();
-        mainWindow->show();
-        QApplication::setQuitOnLastWindowClosed(true);
+        // The main window closes the loading window and shows itself.
+        mainWindow = std::make_unique<FrmDisplay>(data, loading);
+        QObject::connect(mainWindow.get(), &FrmDisplay::endRequested, &app, [] { QCoreApplication::exit(0); });
     });
     loading->show();
     return app.exec();

@@ -7,9 +7,10 @@
 namespace DataSizes {
 // Lines of listsyno.ret per initial letter, A to Z.
 inline constexpr std::array<int, 26> kSynonymBlockSizes = {
-    1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 26, 1, 1, 1, 1, 1};
-inline constexpr int kSynonymTotal = 51;
-inline constexpr int kHomonymCount = 3;
-inline constexpr int kAnacyclicCount = 1;
-inline constexpr int kPalindromeCount = 1;
+    3334, 2015, 3842, 2041, 3192, 1578, 1345, 861, 2055, 331, 64, 1058, 1839,
+    598, 785, 3532, 141, 2389, 2300, 1682, 161, 853, 37, 16, 15, 63};
+inline constexpr int kSynonymTotal = 36127;
+inline constexpr int kHomonymCount = 716;
+inline constexpr int kAnacyclicCount = 571;
+inline constexpr int kPalindromeCount = 77;
 } // namespace DataSizes

@@ -1,6 +1,9 @@
 #include "support/TestSupport.h"
 
+#include "lexicon/DataSizes.h"
 #include "lexicon/TextCodec.h"
+
+#include <QFile>
 #include "lexicon/WordCipher.h"
 
 namespace TestSupport {
@@ -23,6 +26,38 @@ QByteArray wordListItem(const QList<QByteArray> &lines)
     for (const QByteArray &line : lines)
         item += line + "\r\n";
     return item + QByteArray(3, '\0');
+}
+
+QByteArray synonymFile()
+{
+    QByteArray file;
+    for (int block = 0; block < 26; ++block) {
+        const QChar letter(QLatin1Char(char('a' + block)));
+        const bool enciphered = block == 'h' - 'a' || block == 'q' - 'a' || block == 'u' - 'a';
+        for (int n = 1; n <= DataSizes::kSynonymBlockSizes[block]; ++n) {
+            const QString head = QStringLiteral("%1mot%2").arg(letter).arg(n);
+            QByteArray stored = TextCodec::toWindows1252(enciphered ? WordEncipher(head, WordKey()) : head);
+            if (block == 'h' - 'a')
+                stored.replace(',', '\xA3');
+            file += stored + "@synonyme" + QByteArray::number(n) + "\r\n";
+        }
+    }
+    return file;
+}
+
+QByteArray homonymFile(int lines)
+{
+    QByteArray file;
+    for (int n = 1; n <= lines; ++n)
+        file += "mot" + QByteArray::number(n) + "@homonyme" + QByteArray::number(n) + "\r\n";
+    return file;
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(bytes);
 }
 
 } // namespace TestSupport

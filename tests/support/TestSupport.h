@@ -12,4 +12,11 @@ QByteArray wordListLine(const QString &headword, const QString &exact, const QSt
                         const QString &tail, int conjugated, int syllables, const QString &categories);
 // Lines joined by CR LF, each followed by CR LF, then three zero bytes.
 QByteArray wordListItem(const QList<QByteArray> &lines);
+// A synonyms file with exactly the program's block sizes: entry n of block L
+// reads "<l>motN@synonymeN" (headwords of blocks H, Q and U enciphered).
+QByteArray synonymFile();
+// A homonyms file of the given number of lines "motN@homonymeN".
+QByteArray homonymFile(int lines);
+// Writes bytes to a file, creating or replacing it.
+void writeFile(const QString &path, const QByteArray &bytes);
 } // namespace TestSupport

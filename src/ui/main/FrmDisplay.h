@@ -1,16 +1,254 @@
 #pragma once
 
-// The main window.
-#include <QWidget>
+// The main window: the input box, the search options, the three result lists
+// with the details of a clicked word, the help icons and the row of buttons
+// that open the other windows. It drives a search as a chain of timed stages
+// and owns the search options while the program runs; closing it ends the
+// program after saving the options file.
+//
+// The controls are public under their own names: the secondary windows read
+// and set some of them (T1, ChkOrtho) and start TimRetour.
+#include "search/SearchRun.h"
+#include "ui/main/OptionsFile.h"
 
+#include <QMessageBox>
+#include <QPixmap>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <memory>
+
+class QCheckBox;
+class QComboBox;
+class QFrame;
 class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class HelpIcon;
+class HoverPicture;
+class SkinnedButton;
 struct LexiconData;
 
 class FrmDisplay : public QWidget {
     Q_OBJECT
 public:
-    explicit FrmDisplay(const LexiconData &data, QWidget *parent = nullptr);
+    // The window's load: closes the loading window (when given), sets every
+    // control to its opening state and starts the deferred start, which
+    // restores the saved search options and shows the window.
+    explicit FrmDisplay(const LexiconData &data, QWidget *loadingWindow = nullptr, QWidget *parent = nullptr);
+    ~FrmDisplay() override;
+
+    // Every message box of the window goes through this, so that tests can
+    // answer them: icon, text (lines joined by CR LF), buttons; returns the
+    // button pressed. The title is always "Versalune".
+    std::function<QMessageBox::StandardButton(QMessageBox::Icon, const QString &, QMessageBox::StandardButtons)>
+        showMessage;
+    // Opens the advice window after a search without rich rhymes; modal, the
+    // stage chain waits until it is closed.
+    std::function<void()> showSecondaryMessage;
+
+    // The search options as the controls hold them now.
+    SearchOptions searchOptions() const;
+    // The inputs of a search, from the controls and the preferences.
+    SearchParameters searchParameters() const;
+    // The run of the last search started (empty before the first one).
+    const SearchRun &searchRun() const { return *m_run; }
+    bool uiReady() const { return UiReady; }
+    bool copyNoticeShown() const { return CopyNoticeShown; }
+    QString categoryCode() const { return m_categoryCode; }
+    bool searchRunning() const;
+
+    // Interval between the stages of a search, in ms.
+    int StageDelayMs = 500;
+
+    // The spelling window starts it (10 ms) to run the search again once the
+    // word has been checked.
+    QTimer TimRetour;
+
+public slots:
+    // The search start: CmdGoBis's click; CmdGo, Enter and TimRetour reach it.
+    void StartSearch();
+    // Writes "Option.ret" (CmdEnregistre's click). False when it could not be written.
+    bool writeOptionsFile();
+    // Puts the search options back to their defaults and tells the user.
+    void resetSearchOptions();
+
+signals:
+    // A stage of the search chain has run ("TimRExact", "TimRApp", "TimTerm", "TimFinR").
+    void stageRan(const QString &stage);
+    // The finishing stage has given the window back.
+    void searchFinished();
+    // The user confirmed the exit and the options file has been written (or
+    // could not be): the program ends.
+    void endRequested();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Construction, one group at a time.
+    void buildChrome();
+    void buildButtonRow();
+    void buildDetailsPanel();
+    void buildResultArea();
+    void buildParamPanel();
+    void buildInputGroup(QWidget *panel);
+    void buildSearchTypeGroup(QWidget *panel);
+    void buildOptionsGroup(QWidget *panel);
+    void buildInformationGroup(QWidget *panel);
+    void buildHiddenHelpers();
+    void placeFrameAndWindow();
+    void connectHandlers();
+
+    // Deferred start and exit.
+    void deferredStart();
+    void restoreSearchOptions();
+    void applyDefaultSearchOptions();
+
+    // Input and option handlers.
+    void onT1Changed(const QString &text);
+    void onSearchTypeToggled(int box);
+    void onChkOpt1Toggled(bool checked);
+    void onOpt1Toggled(bool checked);
+    void onCboSylChanged();
+    void onCboTypeChanged();
+    void SubChkOpt1();
+    void armSearch();
+    void disarmSearch();
+    void armCmdGoOnAnyText();
+    bool anySearchType() const;
+    void colourSearchTypeGroup(int box, bool on);
+    void focusT1();
+    void pressEnter();
+
+    // The search driver.
+    void showBusy();
+    void startStage(SearchStage stage);
+    void stopStages();
+    void runStage(SearchStage stage);
+    void fillList(ResultKind kind);
+    void finishSearch();
+
+    // Result lists and word details.
+    void showDetails(int list);
+    void clearDetails();
+    void copyWord();
+    void lookUpSynonyms();
+    void showHelp(int icon);
+    void setAllHelpIcons(bool highlighted);
+
+    // The other windows, one function each; a window that does not exist
+    // yet is simply not opened.
+    void openSite();
+    void openDicOrtho();
+    void openListSyno();
+    void openOptions();
+    void openConseils(bool modal);
+    void openPropos();
+    // The automatic spelling check of WordToCheck. False when no spelling
+    // window took the word: the search then goes on at once.
+    bool openSpellingCheck();
+
+public:
+    // Title strip and chrome.
+    QLabel *Image1 = nullptr;
     QLabel *LblVersion = nullptr;
+    HoverPicture *ImgMin2 = nullptr;
+    HoverPicture *ImgClose2 = nullptr;
+    QFrame *Sha1 = nullptr;
+    QFrame *Sha2 = nullptr;
+    QFrame *Sha3 = nullptr;
+    std::array<QFrame *, 13> Sha {};
+    QFrame *Lin1 = nullptr;
+
+    // Button row.
+    SkinnedButton *CmdMAJ = nullptr;
+    SkinnedButton *CmdOrtho = nullptr;
+    SkinnedButton *CmdSynonyme = nullptr;
+    SkinnedButton *CmdOptions = nullptr;
+    SkinnedButton *CmdConseils = nullptr;
+    SkinnedButton *CmdAp = nullptr;
+    SkinnedButton *CmdQuitte = nullptr;
+
+    // Search options panel.
+    QLabel *PicParam = nullptr;
+    QCheckBox *Chk1 = nullptr;
+    QCheckBox *Chk2 = nullptr;
+    QCheckBox *Chk3 = nullptr;
+    std::array<QRadioButton *, 6> Opt1 {}; // 2 to 5
+    QComboBox *CboSyl = nullptr;
+    QComboBox *CboType = nullptr;
+    QCheckBox *ChkOpt1 = nullptr;
+    SkinnedButton *CmdOptDef = nullptr;
+    QCheckBox *ChkOrtho = nullptr;
+    std::array<HelpIcon *, 5> ImgAide {};
+    std::array<QLabel *, 16> LblA {};
+
+    // Input and search start.
+    QLineEdit *T1 = nullptr;
+    SkinnedButton *CmdGo = nullptr;
+    QPushButton *CmdGoBis = nullptr;
+
+    // Search information area.
+    std::array<QLabel *, 6> LblB {};
+    QLabel *LblI1 = nullptr;
+    QLabel *LblI2 = nullptr;
+    QLabel *LblI3 = nullptr;
+    std::array<QLabel *, 3> LblD {};
+    QLabel *LblH1 = nullptr;
+    QLabel *LblH2 = nullptr;
+    QLabel *LblRech = nullptr;
+
+    // Results and word details.
+    std::array<QListWidget *, 4> Lst {}; // 1 to 3
+    std::array<QLabel *, 14> Lbl {};     // 1, 5, 6 list headers; 11 to 13 detail captions
+    QLabel *LblCpt1 = nullptr;
+    QLabel *LblCpt2 = nullptr;
+    QLabel *LblCpt3 = nullptr;
+    QLabel *LblSyl1 = nullptr;
+    QLabel *LblSyl2 = nullptr;
+    QLabel *LblSyl3 = nullptr;
+    QLabel *PicAffichage = nullptr;
+    QLabel *LblMot = nullptr;
+    QLabel *LblSyl = nullptr;
+    QLabel *LblLettres = nullptr;
+    QLabel *LblType = nullptr;
+    SkinnedButton *CmdCopier = nullptr;
+    SkinnedButton *CmdSyn = nullptr;
+
+    // Helpers the user does not see.
+    QPushButton *CmdEnregistre = nullptr;
+    QLineEdit *Foc = nullptr;
+    QFrame *Fra2 = nullptr;
+    QLabel *Lbl1 = nullptr; // start time
+    QLabel *Lbl2 = nullptr; // end time
+    QLabel *Lbl3 = nullptr; // duration
+    QTimer TimDeb;
+    QTimer TimRExact;
+    QTimer TimRApp;
+    QTimer TimTerm;
+    QTimer TimFinR;
+
+private:
+    QLabel *countLabel(int list) const;
+    QLabel *syllableLabel(int list) const;
+    QTimer &stageTimer(SearchStage stage);
+
+    const LexiconData &m_data;
+    QPointer<QWidget> m_loadingWindow;
+    std::unique_ptr<SearchRun> m_run;
+    // Bumped by every search start, so that a stage of an earlier search that
+    // was waiting behind a modal window does not write into the new lists.
+    quint64 m_searchNumber = 0;
+    bool UiReady = false;
+    bool CopyNoticeShown = false;
+    bool m_searching = false;
+    bool m_exitConfirmed = false;
+    bool m_firstStart = false;
+    QString m_categoryCode;
 };

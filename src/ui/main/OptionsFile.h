@@ -6,10 +6,41 @@
 #include "lexicon/AppGlobals.h"
 
 #include <QString>
+#include <QStringList>
 #include <optional>
+
+// The six search options as the main window's controls hold them.
+struct SearchOptions {
+    bool richRhymes = true;
+    bool approxRhymes = true;
+    bool wordEndings = true;
+    QString syllableFilter = QStringLiteral("Toutes");
+    QString categoryFilter = QStringLiteral("Toutes");
+    bool excludeConjugated = false;
+
+    bool operator==(const SearchOptions &) const = default;
+};
+
+// The search options found in the file, in file order. Reading stops at the
+// first bad line: the values read before it are kept, the others stay empty.
+struct SavedSearchOptions {
+    std::optional<bool> richRhymes;
+    std::optional<bool> approxRhymes;
+    std::optional<bool> wordEndings;
+    std::optional<QString> syllableFilter;
+    std::optional<QString> categoryFilter;
+    std::optional<bool> excludeConjugated;
+
+    // True when every line could be read.
+    bool complete() const { return excludeConjugated.has_value(); }
+};
 
 namespace OptionsFile {
 QString path(const QString &appDir);
+
+// The items of the syllable and category lists, in their order.
+const QStringList &syllableItems();
+const QStringList &categoryItems();
 
 // The six preferences, each the last character of its line as a digit;
 // nothing when the file is missing, too short or holds a non-digit there.
@@ -17,4 +48,16 @@ std::optional<AppPreferences> readPreferences(const QString &filePath);
 
 // The message shown when the preferences cannot be read.
 QString unreadableMessage();
+
+// Lines 11 to 16. Lines 11 to 13 ending in 0 clear their search type; when
+// all three are cleared the rich rhymes come back, so that a search remains
+// possible. Lines 14 and 15 must name an item of their list.
+SavedSearchOptions readSearchOptions(const QString &filePath);
+
+// The whole file as it is written.
+QByteArray compose(const AppPreferences &preferences, const SearchOptions &search);
+
+// Writes the file through a temporary file renamed over the old one, so that
+// a failed write (read-only directory, full disk) leaves the old file whole.
+bool write(const QString &filePath, const AppPreferences &preferences, const SearchOptions &search);
 } // namespace OptionsFile

@@ -1,0 +1,77 @@
+#include "search/ResultAssembly.h"
+
+#include "lexicon/WordList.h"
+
+bool PassesFilters(const WordList &words, int index, const SearchParameters &parameters)
+{
+    if (parameters.syllableFilter != QLatin1String("Toutes")
+        && parameters.syllableFilter.toInt() != words.syllableCount(index))
+        return false;
+    if (parameters.categoryFilter != QLatin1String("Toutes")) {
+        // An empty code would be found in every line: take the caption's own.
+        const QString code = parameters.categoryCode.isEmpty()
+            ? CategoryCodeFor(parameters.categoryFilter) : parameters.categoryCode;
+        if (code.isEmpty() || !words.categories(index).contains(code))
+            return false;
+    }
+    if (parameters.excludeConjugated && words.isConjugated(index) == 1)
+        return false;
+    return true;
+}
+
+QString PaddedHeadword(const QString &headword)
+{
+    if (headword.size() >= PaddedHeadwordWidth)
+        return headword;
+    return headword + QString(PaddedHeadwordWidth - headword.size(), QLatin1Char(' '));
+}
+
+QString PaddedHeadword(const WordList &words, int index)
+{
+    return PaddedHeadword(words.headword(index));
+}
+
+QString FormatResultLine(const WordList &words, int index, const QString &paddedHeadword)
+{
+    QString line = paddedHeadword + QString::number(words.syllableCount(index)) + QString(10, QLatin1Char(' '));
+    line.append(words.categories(index));
+    return line;
+}
+
+QString CountCaption(int count)
+{
+    if (count <= 0)
+        return QStringLiteral("Aucune rime trouv\u00E9e.");
+    if (count == 1)
+        return QStringLiteral("Une rime trouv\u00E9e.");
+    return QString::number(count) + QStringLiteral(" rimes trouv\u00E9es.");
+}
+
+QString SoundCaption(const QString &sound)
+{
+    if (sound.isEmpty())
+        return QStringLiteral(" Pas de rime. ");
+    return QLatin1Char(' ') + sound + QLatin1Char(' ');
+}
+
+SearchSummary Summary(const SearchParameters &parameters, const QString &queryExactSound,
+                      const QString &queryApproxSound, const QString &endingKey,
+                      int exactCount, int approxCount, int endingCount)
+{
+    SearchSummary summary;
+    const bool searched[ResultKindCount] = {parameters.richRhymes, parameters.approxRhymes,
+                                            parameters.wordEndings};
+    const int counts[ResultKindCount] = {exactCount, approxCount, endingCount};
+    for (int kind = 0; kind < ResultKindCount; ++kind) {
+        if (!searched[kind])
+            continue;
+        summary.countLabel[kind] = CountCaption(counts[kind]);
+        if (counts[kind] > 0)
+            summary.syllableLabel[kind] = QStringLiteral("Syllabes");
+    }
+    summary.soundLabel[0] = SoundCaption(queryExactSound);
+    summary.soundLabel[1] = SoundCaption(queryApproxSound);
+    // The ending shows only when it listed something.
+    summary.soundLabel[2] = SoundCaption(endingCount != 0 ? endingKey : QString());
+    return summary;
+}

@@ -1,0 +1,201 @@
+#include "search/SearchRun.h"
+
+#include "lexicon/WordList.h"
+#include "search/QueryPreparation.h"
+#include "search/SoundLookup.h"
+
+SearchRun::SearchRun() = default;
+
+SearchRun::SearchRun(const WordList &words, const SearchParameters &parameters)
+    : m_words(&words),
+      m_parameters(parameters),
+      m_preparedKey(PrepareSearchKey(parameters.typedText)),
+      m_searchKey(m_preparedKey)
+{
+}
+
+SearchStage SearchRun::firstStage() const
+{
+    if (m_parameters.richRhymes)
+        return SearchStage::Exact;
+    return stageAfter(SearchStage::Exact);
+}
+
+SearchStage SearchRun::stageAfter(SearchStage stage) const
+{
+    switch (stage) {
+    case SearchStage::Exact:
+        if (m_parameters.approxRhymes)
+            return SearchStage::Approx;
+        [[fallthrough]];
+    case SearchStage::Approx:
+        if (m_parameters.wordEndings)
+            return SearchStage::Ending;
+        [[fallthrough]];
+    case SearchStage::Ending:
+        return SearchStage::Finish;
+    case SearchStage::Finish:
+    case SearchStage::None:
+        break;
+    }
+    return SearchStage::None;
+}
+
+void SearchRun::runStage(SearchStage stage)
+{
+    switch (stage) {
+    case SearchStage::Exact:
+        runExact();
+        break;
+    case SearchStage::Approx:
+        runApprox();
+        break;
+    case SearchStage::Ending:
+        runEnding();
+        break;
+    case SearchStage::Finish:
+        finish();
+        break;
+    case SearchStage::None:
+        break;
+    }
+}
+
+void SearchRun::runAll()
+{
+    for (SearchStage stage = firstStage(); stage != SearchStage::None; stage = stageAfter(stage))
+        runStage(stage);
+}
+
+bool SearchRun::stageDone(SearchStage stage) const
+{
+    switch (stage) {
+    case SearchStage::Exact:
+        return m_exactDone;
+    case SearchStage::Approx:
+        return m_approxDone;
+    case SearchStage::Ending:
+        return m_endingDone;
+    case SearchStage::Finish:
+        return m_finished;
+    case SearchStage::None:
+        break;
+    }
+    return false;
+}
+
+namespace {
+
+// A listed line: everything the lists and the word details show of it.
+ResultEntry makeEntry(const WordList &words, int index, const QString &headword)
+{
+    ResultEntry entry;
+    entry.index = index;
+    entry.headword = headword;
+    entry.paddedHeadword = PaddedHeadword(headword);
+    entry.line = FormatResultLine(words, index, entry.paddedHeadword);
+    entry.syllables = words.syllableCount(index);
+    entry.categories = words.categories(index).toString();
+    entry.conjugated = words.isConjugated(index) == 1;
+    return entry;
+}
+
+} // namespace
+
+void SearchRun::runExact()
+{
+    if (m_exactDone)
+        return;
+    m_exactDone = true;
+    if (!m_words)
+        return;
+    const WordList &words = *m_words;
+    m_queryExactSound = FindExactSound(words, m_searchKey);
+    if (m_queryExactSound.isEmpty())
+        return;
+
+    QList<ResultEntry> &list = m_results[int(ResultKind::Rich)];
+    const int count = words.wordCount();
+    for (int i = 0; i < count; ++i) {
+        if (words.exactSound(i) != m_queryExactSound || !PassesFilters(words, i, m_parameters))
+            continue;
+        ResultEntry entry = makeEntry(words, i, words.headword(i));
+        // Every rich rhyme is remembered, however many: the approximate list
+        // leaves all of them out.
+        m_richHeadwords.insert(entry.paddedHeadword);
+        list.append(std::move(entry));
+    }
+}
+
+void SearchRun::runApprox()
+{
+    if (m_approxDone)
+        return;
+    m_approxDone = true;
+    if (!m_words)
+        return;
+    const WordList &words = *m_words;
+    m_queryApproxSound = FindApproxSound(words, m_searchKey);
+    if (m_queryApproxSound.isEmpty())
+        return;
+
+    QList<ResultEntry> &list = m_results[int(ResultKind::Approx)];
+    const int count = words.wordCount();
+    for (int i = 0; i < count; ++i) {
+        if (words.approxSound(i) != m_queryApproxSound || !PassesFilters(words, i, m_parameters))
+            continue;
+        const QString headword = words.headword(i);
+        if (!m_parameters.showDuplicates && m_richHeadwords.contains(PaddedHeadword(headword)))
+            continue;
+        list.append(makeEntry(words, i, headword));
+    }
+}
+
+void SearchRun::runEnding()
+{
+    if (m_endingDone)
+        return;
+    m_endingDone = true;
+    m_endingKey = EndingKey(m_searchKey, m_parameters.endingLength);
+    // An empty ending would match every line of the list.
+    if (!m_words || m_endingKey.isEmpty())
+        return;
+    const WordList &words = *m_words;
+
+    QList<ResultEntry> &list = m_results[int(ResultKind::Ending)];
+    const int count = words.wordCount();
+    for (int i = 0; i < count; ++i) {
+        if (!TailEndsWith(words.writtenTail(i), m_endingKey) || !PassesFilters(words, i, m_parameters))
+            continue;
+        const QString headword = words.headword(i);
+        // The typed word itself is no ending of its own.
+        if (headword == m_parameters.typedText)
+            continue;
+        list.append(makeEntry(words, i, headword));
+    }
+}
+
+void SearchRun::finish()
+{
+    m_finished = true;
+}
+
+bool SearchRun::wantsNoRichRhymeMessage() const
+{
+    return m_exactDone && m_results[int(ResultKind::Rich)].isEmpty() && m_parameters.showSecondaryMessages;
+}
+
+QStringList SearchRun::resultLines(ResultKind kind) const
+{
+    QStringList lines;
+    lines.reserve(results(kind).size());
+    for (const ResultEntry &entry : results(kind))
+        lines.append(entry.line);
+    return lines;
+}
+
+SearchSummary SearchRun::summary() const
+{
+    return Summary(m_parameters, m_queryExactSound, m_queryApproxSound, m_endingKey,
+                   exactCount(), approxCount(), endingCount());
+}

@@ -1,0 +1,96 @@
+#pragma once
+
+// The state of one search run: the key, the sounds found, the three result
+// lists and their counts. The main window runs it stage by stage from its
+// timers (firstStage, then runStage and stageAfter until None); the command
+// line and the tests call runAll. A new search is a new SearchRun.
+#include "search/ResultAssembly.h"
+#include "search/SearchParameters.h"
+
+#include <QList>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+class WordList;
+
+// One listed line of a result list.
+struct ResultEntry {
+    int index = -1;          // line of the word list
+    QString headword;        // deciphered
+    QString paddedHeadword;  // PaddedHeadword
+    QString line;            // FormatResultLine, as the list shows it
+    int syllables = 0;
+    QString categories;      // as in the word list: "NOM;VER", "Ignoré"
+    bool conjugated = false;
+};
+
+enum class SearchStage { Exact, Approx, Ending, Finish, None };
+
+class SearchRun {
+public:
+    // An empty run: nothing searched, every count 0, every sound "".
+    SearchRun();
+    // Prepares the key from parameters.typedText (PrepareSearchKey); nothing
+    // is searched yet. The word list must outlive the run.
+    SearchRun(const WordList &words, const SearchParameters &parameters);
+
+    const SearchParameters &parameters() const { return m_parameters; }
+
+    // The stage chain: the first stage the parameters ask for, and the one
+    // after a given stage; Finish always comes last, then None.
+    SearchStage firstStage() const;
+    SearchStage stageAfter(SearchStage stage) const;
+    // Runs one stage (None does nothing).
+    void runStage(SearchStage stage);
+    // Every stage from firstStage to Finish.
+    void runAll();
+
+    // The stages themselves. Each runs once per run; a second call does nothing.
+    void runExact();
+    void runApprox();
+    void runEnding();
+    void finish();
+
+    // True when the rich-rhyme stage has run and listed nothing and secondary
+    // messages are on: the window then shows its advice before going on.
+    bool wantsNoRichRhymeMessage() const;
+
+    // The key as prepared, and as the later stages see it (the exact stage
+    // may have cut it at a blank and shortened it).
+    const QString &preparedKey() const { return m_preparedKey; }
+    const QString &searchKey() const { return m_searchKey; }
+    const QString &queryExactSound() const { return m_queryExactSound; }
+    const QString &queryApproxSound() const { return m_queryApproxSound; }
+    const QString &endingKey() const { return m_endingKey; }
+
+    int exactCount() const { return int(m_results[0].size()); }
+    int approxCount() const { return int(m_results[1].size()); }
+    int endingCount() const { return int(m_results[2].size()); }
+    int count(ResultKind kind) const { return int(results(kind).size()); }
+
+    const QList<ResultEntry> &results(ResultKind kind) const { return m_results[int(kind)]; }
+    // The result lines of one list, in word-list order.
+    QStringList resultLines(ResultKind kind) const;
+
+    bool stageDone(SearchStage stage) const;
+    bool finished() const { return m_finished; }
+    // The captions of the end of the search, from the state as it is now.
+    SearchSummary summary() const;
+
+private:
+    const WordList *m_words = nullptr;
+    SearchParameters m_parameters;
+    QString m_preparedKey;
+    QString m_searchKey;
+    QString m_queryExactSound;
+    QString m_queryApproxSound;
+    QString m_endingKey;
+    QList<ResultEntry> m_results[ResultKindCount];
+    // Padded headwords of the rich-rhyme list, however many there are.
+    QSet<QString> m_richHeadwords;
+    bool m_exactDone = false;
+    bool m_approxDone = false;
+    bool m_endingDone = false;
+    bool m_finished = false;
+};

@@ -1,0 +1,25 @@
+#pragma once
+
+// Finding the rhyme sounds of a search key in the word list itself, by the
+// written tails of its lines.
+#include <QString>
+#include <QStringView>
+
+class WordList;
+
+// The exact sound of the first line whose written tail is the key, else of
+// the first whose tail ends with it. A key with a blank is first cut to what
+// follows its first blank; a key of 4 characters or more that finds nothing
+// loses its first character and is tried again, three attempts at most.
+// searchKey is left as the last attempt used it. "" when nothing fits.
+QString FindExactSound(const WordList &words, QString &searchKey);
+
+// The approximate sound of the first line whose written tail ends with the
+// key; one pass, the key unchanged. "" when nothing fits.
+QString FindApproxSound(const WordList &words, const QString &searchKey);
+
+// The last endingLength characters of the key (all of it when shorter).
+QString EndingKey(const QString &searchKey, int endingLength);
+
+// Whether a written tail ends with the key (a shorter tail never does).
+bool TailEndsWith(QStringView tail, QStringView key);

@@ -1,0 +1,78 @@
+// The result lists' word details, the copy and synonyms buttons, and the help
+// icons of the search options.
+#include "ui/main/FrmDisplay.h"
+
+#include "lexicon/AppGlobals.h"
+#include "ui/main/HelpIcon.h"
+#include "ui/main/HelpTexts.h"
+#include "ui/main/WordDetails.h"
+#include "ui/windows/WindowChrome.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QListWidget>
+
+void FrmDisplay::clearDetails()
+{
+    for (QLabel *detail : {LblMot, LblSyl, LblLettres, LblType, Lbl[11], Lbl[12], Lbl[13]})
+        detail->clear();
+    CmdCopier->setEnabled(false);
+    CmdSyn->setEnabled(false);
+}
+
+void FrmDisplay::showDetails(int list)
+{
+    CmdCopier->setEnabled(true);
+    CmdSyn->setEnabled(true);
+    Lbl[11]->setText(QStringLiteral("Syllabes:"));
+    Lbl[12]->setText(QStringLiteral("Lettres:"));
+    Lbl[13]->setText(QStringLiteral("Type:"));
+    const QListWidgetItem *item = Lst[list]->currentItem();
+    if (!item || !item->isSelected())
+        return;
+    const auto details = WordDetails::fromResultLine(item->text());
+    if (!details)
+        return;
+    LblMot->setText(details->word);
+    LblSyl->setText(details->syllables);
+    LblLettres->setText(details->letters);
+    LblType->setText(details->category);
+}
+
+void FrmDisplay::copyWord()
+{
+    focusT1();
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(LblMot->text());
+    if (!CopyNoticeShown) {
+        CopyNoticeShown = true;
+        showMessage(QMessageBox::NoIcon,
+                    QStringLiteral("Le mot sélectionné a été copié dans le      \r\npresse-papier."),
+                    QMessageBox::Ok);
+    }
+}
+
+void FrmDisplay::lookUpSynonyms()
+{
+    focusT1();
+    AppGlobals &globals = AppGlobals::instance();
+    globals.synonymQueryWord = LblMot->text();
+    globals.synonymQueryPending = true;
+    openListSyno();
+}
+
+void FrmDisplay::setAllHelpIcons(bool highlighted)
+{
+    for (HelpIcon *icon : ImgAide)
+        icon->setHighlighted(highlighted);
+}
+
+void FrmDisplay::showHelp(int icon)
+{
+    showMessage(QMessageBox::Information, HelpTexts::text(icon), QMessageBox::Ok);
+    // The clicked icon does not stay lit under the mouse.
+    setAllHelpIcons(false);
+    focusT1();
+}

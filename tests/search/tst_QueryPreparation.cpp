@@ -1,0 +1,89 @@
+#include "search/QueryPreparation.h"
+
+#include <QTest>
+
+class TestQueryPreparation : public QObject {
+    Q_OBJECT
+private slots:
+    void searchKey_data();
+    void searchKey();
+    void inputFilter_data();
+    void inputFilter();
+    void filteredTextIsAlwaysAllowed();
+};
+
+void TestQueryPreparation::searchKey_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("key");
+    // Endings sounding like "é", seen on the whole text.
+    QTest::newRow("ai") << "essai" << u"essé"_qs;
+    QTest::newRow("aient") << "aimaient" << u"aimé"_qs;
+    QTest::newRow("balai") << "balai" << u"balé"_qs;
+    QTest::newRow("ais") << "jamais" << u"jamé"_qs;
+    QTest::newRow("ait") << "parfait" << u"parfé"_qs;
+    QTest::newRow("aie before the cut") << "porte-monnaie" << u"e monné"_qs;
+    QTest::newRow("rewrite then cut") << "abaisserai" << u"aisseré"_qs;
+    // Endings sounding like "o", only after the cut to seven characters.
+    QTest::newRow("eaux") << "bateaux" << "bato";
+    QTest::newRow("eau") << "chapeau" << "chapo";
+    QTest::newRow("au") << "landau" << "lando";
+    QTest::newRow("seven last") << "anticonstitutionnel" << "tionnel";
+    // Accents folded as the written tails fold them.
+    QTest::newRow("circumflex") << u"pêché"_qs << u"péché"_qs;
+    QTest::newRow("diaeresis e") << u"noël"_qs << u"noél"_qs;
+    QTest::newRow("diaeresis i stays") << u"naïf"_qs << u"naïf"_qs;
+    QTest::newRow("all folds") << u"àâäçîôöùû"_qs << u"acioouu"_qs;
+    QTest::newRow("capital kept") << "Maison" << "Maison";
+    QTest::newRow("hyphen to blank") << "va-et-vient" << "t vient";
+    QTest::newRow("short") << "eau" << "o";
+}
+
+void TestQueryPreparation::searchKey()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, key);
+    QCOMPARE(PrepareSearchKey(typed), key);
+}
+
+void TestQueryPreparation::inputFilter_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("apostrophe") << "l'eau" << "leau";
+    QTest::newRow("blank") << "la mer" << "lamer";
+    QTest::newRow("digits pasted") << "ab12cd" << "abcd";
+    QTest::newRow("only blanks") << "   " << "";
+    QTest::newRow("accents and hyphen") << u"éèçàùâêîôûäëïöü-"_qs << u"éèçàùâêîôûäëïöü-"_qs;
+    QTest::newRow("capital accent") << u"École"_qs << "cole";
+    QTest::newRow("ligature oe") << u"cœur"_qs << "coeur";
+    QTest::newRow("ligature ae") << u"tænia"_qs << "taenia";
+    QTest::newRow("capital ligatures") << u"ŒuvreÆ"_qs << "OeuvreAe";
+    QTest::newRow("decomposed accent") << u"cafe\u0301"_qs << u"café"_qs;
+    QTest::newRow("emoji") << u"so\U0001F600l"_qs << "sol";
+    QTest::newRow("not shortened") << "abcdefghijklmnopqrst" << "abcdefghijklmnopqrst";
+}
+
+void TestQueryPreparation::inputFilter()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, kept);
+    QCOMPARE(FilterInputText(typed), kept);
+}
+
+void TestQueryPreparation::filteredTextIsAlwaysAllowed()
+{
+    QCOMPARE(AllowedInputCharacters().size(), 68);
+    QString everything;
+    for (int code = 1; code < 0x180; ++code)
+        everything.append(QChar(code));
+    const QString kept = FilterInputText(everything);
+    for (const QChar c : kept)
+        QVERIFY2(IsAllowedInputCharacter(c), qPrintable(QString(c)));
+    // Every allowed character survives, and "oe"/"ae" pieces came from ligatures.
+    for (const QChar c : AllowedInputCharacters())
+        QVERIFY(kept.contains(c));
+}
+
+QTEST_APPLESS_MAIN(TestQueryPreparation)
+#include "tst_QueryPreparation.moc"

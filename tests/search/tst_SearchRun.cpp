@@ -1,0 +1,277 @@
+#include "SearchFixture.h"
+#include "search/SearchRun.h"
+
+#include <QTest>
+
+namespace {
+
+// A small list around the sounds of 'porte' and 'chanson'.
+std::unique_ptr<WordList> rhymeList()
+{
+    return makeWordList({
+        {"porte", "ort", "or", "porte", 0, 1, "NOM;VER"},        // 0
+        {"morte", "ort", "or", "morte", 0, 1, "ADJ;NOM"},        // 1
+        {"sorte", "ort", "or", "sorte", 1, 1, "VER"},            // 2
+        {"fort", "or", "or", "fort", 0, 1, "ADJ"},               // 3
+        {"trésor", "or", "or", "trésor", 0, 2, "NOM"},           // 4
+        {"morte", "ort", "or", "morte", 0, 1, "VER"},            // 5: same headword again
+        {"chanson", "son", "on", "chanson", 0, 2, "NOM"},        // 6
+        {"maison", "zon", "on", "maison", 0, 2, "NOM"},          // 7
+        {"son", "son", "on", "son", 0, 1, "Ignoré"},             // 8
+        {"saison", "zon", "on", "saison", 0, 2, "NOM"},          // 9
+        {"emporte", "ort", "or", "emporte", 1, 2, "VER"},        // 10
+        {"emporté", "té", "é", "emporté", 0, 3, "ADJ;VER"},      // 11
+    });
+}
+
+QStringList headwords(const SearchRun &run, ResultKind kind)
+{
+    QStringList words;
+    for (const ResultEntry &entry : run.results(kind))
+        words.append(entry.headword);
+    return words;
+}
+
+SearchRun runFor(const WordList &words, const QString &typed, SearchParameters parameters = {})
+{
+    parameters.typedText = typed;
+    SearchRun run(words, parameters);
+    run.runAll();
+    return run;
+}
+
+} // namespace
+
+class TestSearchRun : public QObject {
+    Q_OBJECT
+private slots:
+    void allThreeLists();
+    void duplicateSuppression();
+    void sameHeadwordTwice();
+    void endingUsesShortenedKey();
+    void typedWordLeftOutOfEndings();
+    void filtersApplyToEveryList();
+    void stageChain();
+    void stagesRunOnceAndInOrder();
+    void noRichRhymeMessage();
+    void moreThanFiveHundredRichRhymes();
+    void emptyRun();
+};
+
+void TestSearchRun::allThreeLists()
+{
+    const auto words = rhymeList();
+    const SearchRun run = runFor(*words, "porte");
+    QCOMPARE(run.queryExactSound(), QString("ort"));
+    QCOMPARE(run.queryApproxSound(), QString("or"));
+    QCOMPARE(run.endingKey(), QString("porte"));
+    QCOMPARE(headwords(run, ResultKind::Rich), (QStringList {"porte", "morte", "sorte", "morte", "emporte"}));
+    QCOMPARE(headwords(run, ResultKind::Approx), (QStringList {"fort", "trésor"}));
+    QCOMPARE(headwords(run, ResultKind::Ending), (QStringList {"emporte"}));
+    QCOMPARE(run.exactCount(), 5);
+    QCOMPARE(run.resultLines(ResultKind::Approx).first(),
+             QString("fort") + QString(19, ' ') + "1" + QString(10, ' ') + "ADJ");
+    QVERIFY(run.finished());
+}
+
+void TestSearchRun::duplicateSuppression()
+{
+    const auto words = rhymeList();
+    SearchParameters withDuplicates;
+    withDuplicates.showDuplicates = true;
+    QCOMPARE(headwords(runFor(*words, "porte", withDuplicates), ResultKind::Approx),
+             (QStringList {"porte", "morte", "sorte", "fort", "trésor", "morte", "emporte"}));
+
+    // Without the rich-rhyme list nothing is suppressed, whatever showDuplicates says.
+    SearchParameters approxOnly;
+    approxOnly.richRhymes = false;
+    const SearchRun run = runFor(*words, "porte", approxOnly);
+    QCOMPARE(run.exactCount(), 0);
+    QCOMPARE(run.queryExactSound(), QString());
+    QCOMPARE(run.approxCount(), 7);
+}
+
+void TestSearchRun::sameHeadwordTwice()
+{
+    // Two 'morte' lines with other categories: both listed, both suppressed.
+    const auto words = rhymeList();
+    SearchParameters nouns;
+    nouns.categoryFilter = "Nom";
+    nouns.categoryCode = "NOM";
+    nouns.showDuplicates = false;
+    // Filtered to verbs, the rich list holds the verb 'morte' only, and the
+    // approximate list loses every line of that headword.
+    SearchParameters verbs = nouns;
+    verbs.categoryFilter = "Verbe";
+    verbs.categoryCode = "VER";
+    const SearchRun run = runFor(*words, "porte", nouns);
+    QCOMPARE(headwords(run, ResultKind::Rich), (QStringList {"porte", "morte"}));
+    QCOMPARE(headwords(run, ResultKind::Approx), (QStringList {"trésor"}));
+    const SearchRun all = runFor(*words, "porte");
+    QCOMPARE(all.results(ResultKind::Rich).at(1).index, 1);
+    QCOMPARE(all.results(ResultKind::Rich).at(3).index, 5);
+    QVERIFY(!headwords(all, ResultKind::Approx).contains("morte"));
+    QCOMPARE(headwords(runFor(*words, "porte", verbs), ResultKind::Approx), QStringList());
+}
+
+void TestSearchRun::endingUsesShortenedKey()
+{
+    const auto words = makeWordList({
+        {"presseré", "sré", "ré", "sseré", 1, 3, "VER"},
+        {"caisse", "ès", "ès", "caisse"},
+        {"déré", "ré", "ré", "déré"},
+    });
+    SearchParameters two;
+    two.endingLength = 2;
+    const SearchRun run = runFor(*words, "abaisserai", two);
+    QCOMPARE(run.preparedKey(), QString("aisseré"));
+    QCOMPARE(run.searchKey(), QString("sseré"));
+    QCOMPARE(run.queryApproxSound(), QString("ré"));
+    QCOMPARE(run.endingKey(), QString("ré"));
+    QCOMPARE(headwords(run, ResultKind::Ending), (QStringList {"presseré", "déré"}));
+
+    // 'essai' searches the ending 'sé', not 'ai'.
+    const auto essai = makeWordList({{"essai", "sé", "é", "essai"}, {"pensé", "sé", "é", "pensé"}});
+    const SearchRun endings = runFor(*essai, "essai", two);
+    QCOMPARE(endings.endingKey(), QString("sé"));
+    QCOMPARE(headwords(endings, ResultKind::Ending), QStringList {"pensé"});
+
+    // Without the exact stage the blank is kept for the later lookups.
+    SearchParameters noExact;
+    noExact.richRhymes = false;
+    const auto expressions = makeWordList({{"e monné", "x", "é", "e monné"}, {"monnaie", "oné", "é", "monné"}});
+    const SearchRun kept = runFor(*expressions, "porte-monnaie", noExact);
+    QCOMPARE(kept.searchKey(), QString("e monné"));
+    QCOMPARE(kept.endingKey(), QString("monné"));
+}
+
+void TestSearchRun::typedWordLeftOutOfEndings()
+{
+    const auto words = rhymeList();
+    SearchParameters three;
+    three.endingLength = 3;
+    const SearchRun run = runFor(*words, "chanson", three);
+    QCOMPARE(run.endingKey(), QString("son"));
+    QCOMPARE(headwords(run, ResultKind::Ending), (QStringList {"maison", "son", "saison"}));
+    // Written with a capital, the typed word is not recognised as itself.
+    const auto capital = makeWordList({{"chanson", "son", "on", "chanson"}, {"Chanson", "son", "on", "chanson"}});
+    const SearchRun upper = runFor(*capital, "Chanson", three);
+    QCOMPARE(headwords(upper, ResultKind::Ending), QStringList {"chanson"});
+}
+
+void TestSearchRun::filtersApplyToEveryList()
+{
+    const auto words = rhymeList();
+    SearchParameters p;
+    p.excludeConjugated = true;
+    SearchRun run = runFor(*words, "porte", p);
+    QCOMPARE(headwords(run, ResultKind::Rich), (QStringList {"porte", "morte", "morte"}));
+    QCOMPARE(headwords(run, ResultKind::Ending), QStringList());
+
+    p = {};
+    p.syllableFilter = "2";
+    run = runFor(*words, "porte", p);
+    QCOMPARE(headwords(run, ResultKind::Rich), QStringList {"emporte"});
+    QCOMPARE(headwords(run, ResultKind::Approx), QStringList {"trésor"});
+
+    // Sounds are shown even when every line is filtered out; the ending is not.
+    p.syllableFilter = "9";
+    run = runFor(*words, "porte", p);
+    const SearchSummary summary = run.summary();
+    QCOMPARE(summary.soundLabel[0], QString(" ort "));
+    QCOMPARE(summary.soundLabel[1], QString(" or "));
+    QCOMPARE(run.endingKey(), QString("porte"));
+    QCOMPARE(summary.soundLabel[2], QString(" Pas de rime. "));
+    QCOMPARE(summary.countLabel[0], QString("Aucune rime trouvée."));
+}
+
+void TestSearchRun::stageChain()
+{
+    const auto words = rhymeList();
+    SearchParameters p;
+    SearchRun all(*words, p);
+    QCOMPARE(all.firstStage(), SearchStage::Exact);
+    QCOMPARE(all.stageAfter(SearchStage::Exact), SearchStage::Approx);
+    QCOMPARE(all.stageAfter(SearchStage::Approx), SearchStage::Ending);
+    QCOMPARE(all.stageAfter(SearchStage::Ending), SearchStage::Finish);
+    QCOMPARE(all.stageAfter(SearchStage::Finish), SearchStage::None);
+
+    p.richRhymes = false;
+    p.approxRhymes = false;
+    SearchRun endingsOnly(*words, p);
+    QCOMPARE(endingsOnly.firstStage(), SearchStage::Ending);
+
+    p.wordEndings = false;
+    p.richRhymes = true;
+    SearchRun exactOnly(*words, p);
+    QCOMPARE(exactOnly.stageAfter(SearchStage::Exact), SearchStage::Finish);
+
+    p.richRhymes = false;
+    SearchRun nothing(*words, p);
+    QCOMPARE(nothing.firstStage(), SearchStage::Finish);
+}
+
+void TestSearchRun::stagesRunOnceAndInOrder()
+{
+    const auto words = rhymeList();
+    SearchParameters p;
+    p.typedText = "porte";
+    SearchRun run(*words, p);
+    QCOMPARE(run.exactCount(), 0);
+    QVERIFY(!run.stageDone(SearchStage::Exact));
+    run.runStage(run.firstStage());
+    QVERIFY(run.stageDone(SearchStage::Exact));
+    QCOMPARE(run.exactCount(), 5);
+    run.runExact();
+    QCOMPARE(run.exactCount(), 5);
+    QVERIFY(!run.finished());
+    run.runAll();
+    QCOMPARE(run.approxCount(), 2);
+    QVERIFY(run.finished());
+}
+
+void TestSearchRun::noRichRhymeMessage()
+{
+    const auto words = rhymeList();
+    SearchParameters p;
+    p.typedText = "xyzw";
+    SearchRun run(*words, p);
+    QVERIFY(!run.wantsNoRichRhymeMessage());
+    run.runExact();
+    QVERIFY(run.wantsNoRichRhymeMessage());
+    p.showSecondaryMessages = false;
+    SearchRun quiet(*words, p);
+    quiet.runExact();
+    QVERIFY(!quiet.wantsNoRichRhymeMessage());
+}
+
+void TestSearchRun::moreThanFiveHundredRichRhymes()
+{
+    QList<FixtureRow> rows;
+    for (int i = 0; i < 700; ++i)
+        rows.append({QString("mot%1a").arg(i), "ta", "a", QString("ot%1a").arg(i).right(7)});
+    rows.append({"mot699a", "zz", "a", "zzzz"});  // an approximate twin of the last rich rhyme
+    rows.append({"autre", "zz", "a", "yyyy"});
+    const auto words = makeWordList(rows);
+    const SearchRun run = runFor(*words, "ot0a");
+    QCOMPARE(run.exactCount(), 700);
+    QCOMPARE(run.summary().countLabel[0], QString("700 rimes trouvées."));
+    QCOMPARE(headwords(run, ResultKind::Approx), QStringList {"autre"});
+}
+
+void TestSearchRun::emptyRun()
+{
+    SearchRun run;
+    run.runAll();
+    QCOMPARE(run.exactCount() + run.approxCount() + run.endingCount(), 0);
+    QCOMPARE(run.summary().soundLabel[0], QString(" Pas de rime. "));
+
+    // A typed word ending with a hyphen has no ending to look for.
+    const auto words = rhymeList();
+    const SearchRun hyphen = runFor(*words, "porte-");
+    QCOMPARE(hyphen.queryExactSound(), QString());
+    QCOMPARE(hyphen.endingCount(), 0);
+}
+
+QTEST_APPLESS_MAIN(TestSearchRun)
+#include "tst_SearchRun.moc"

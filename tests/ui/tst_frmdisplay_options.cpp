@@ -1,0 +1,410 @@
+// The main window's input and options: when a search can start, the colours
+// of the search types, the category and conjugation rules, the saved options
+// at start and exit.
+#include "FileSizeLimit.h"
+#include "FrmDisplayFixture.h"
+#include "ui/main/MainWindowLook.h"
+#include "ui/windows/WindowChrome.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QSignalSpy>
+
+using namespace MainWindowLook;
+
+namespace {
+const QStringList kDefaultLines {
+    QStringLiteral("Theme:1"),          QStringLiteral("Enreg opt:1"),        QStringLiteral("Doublons:0"),
+    QStringLiteral("AffichMess:1"),     QStringLiteral("OrthoON:0"),          QStringLiteral("LettrePM:1"),
+    QStringLiteral("??????"),           QStringLiteral("??????"),             QStringLiteral("??????"),
+    QStringLiteral("Options par défaut"), QStringLiteral("Rimes exactes:1"),   QStringLiteral("Rimes approch:1"),
+    QStringLiteral("Terminai mots:1"),  QStringLiteral("Nombre sylabb:Toutes"), QStringLiteral("Types de  mot:Toutes"),
+    QStringLiteral("Verb conjugué:0")};
+
+QStringList fileLines(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return TextCodec::fromWindows1252(file.readAll()).split(QStringLiteral("\r\n"));
+}
+
+bool armed(const FrmDisplay &w)
+{
+    return w.CmdGo->isEnabled() && w.CmdGo->armedLook();
+}
+} // namespace
+
+class TestFrmDisplayOptions : public QObject {
+    Q_OBJECT
+private slots:
+    void opensWithItsDefaults()
+    {
+        FrmDisplayFixture f;
+        FrmDisplay &w = f.open();
+        QVERIFY(w.isVisible());
+        QCOMPARE(w.LblVersion->text(), QStringLiteral("Version 2.52"));
+        QVERIFY(w.Chk1->isChecked() && w.Chk2->isChecked() && w.Chk3->isChecked());
+        QVERIFY(w.Opt1[5]->isChecked());
+        QCOMPARE(w.CboSyl->currentText(), QStringLiteral("Toutes"));
+        QCOMPARE(w.CboType->currentText(), QStringLiteral("Toutes"));
+        QVERIFY(!w.ChkOpt1->isChecked());
+        QVERIFY(!w.CmdGo->isEnabled() && !w.CmdGo->armedLook() && !w.CmdGoBis->isEnabled());
+        QVERIFY(!w.CmdCopier->isEnabled() && !w.CmdSyn->isEnabled());
+        QCOMPARE(w.T1->maxLength(), 16);
+        // The window is centred, a third of the free height above it.
+        QCOMPARE(w.width(), 781);
+    }
+
+    // Typing arms the search from three characters, when a type is checked.
+    void typingArmsFromThreeCharacters()
+    {
+        FrmDisplayFixture f;
+        FrmDisplay &w = f.open();
+        f.type(QStringLiteral("po"));
+        QVERIFY(!w.CmdGo->isEnabled() && !w.CmdGoBis->isEnabled());
+        QTest::keyClicks(w.T1, QStringLiteral("r"));
+        QVERIFY(armed(w) && w.CmdGoBis->isEnabled());
+        QTest::keyClick(w.T1, Qt::Key_Backspace);
+        QVERIFY(!w.CmdGo->isEnabled() && !w.CmdGo->armedLook() && !w.CmdGoBis->isEnabled());
+    }
+
+    void inputKeepsOnlyTheAlphabet()
+    {
+        FrmDisplayFixture f;
+        FrmDisplay &w = f.open();
+        f.type(QStringLiteral("l'eau 12"));
+        QCOMPARE(w.T1->text(), QStringLiteral("leau"));
+        QCOMPARE(w.T1->cursorPosition(), 4);
+        w.T1->setText(QStringLiteral("ab12cd"));
+        QCOMPARE(w.T1->text(), QStringLiteral("abcd"));
+    }
+
+    // With no search type nothing can start a search, whatever is typed.
+    void noSearchTypeNoSearch()
+    {
+        FrmDisplayFixture f;
+        FrmDisplay &w = f.open();
+        f.type(QStringLiteral("porte"));
+        w.Chk1->click();
+        w.Chk2->click();
+        QVERIFY(armed(w));
+        w.Chk3->click();
+        QVERIFY(!w.CmdGo->isEnabled() && !w.CmdGoBis->isEnabled());
+        QVERIFY(!w.CboSyl->isEnabled() && !w.CboType->isEnabled() && !w.ChkOpt1->isEnabled());
+        QCOMPARE(textColour(w.LblA[7]), kInactiveInk);
+        QCOMPARE(textColour(w.LblA[9]), kInactiveInk);
+        f.type(QStringLiteral("portes"));
+        QVERIFY(!w.CmdGo->isEnabled() && !w.CmdGoBis->isEnabled());
+        w.Opt1[3]->click();
+        QVERIFY(!w.Opt1[3]->isEnabled() || !w.CmdGoBis->isEnabled());
+
+        // One type back: searchable again, the lists usable with their captions.
+        w.Chk2->click();
+        QVERIFY(armed(w) && w.CmdGoBis->isEnabled());
+        QVERIFY(w.CboSyl->isEnabled() && w.CboType->isEnabled() && w.ChkOpt1->isEnabled());
+        QCOMPARE(textColour(w.LblA[7]), kActiveInk);
+        QCOMPARE(textColour(w.LblA[9]), kActiveInk);
+    }
+
+    // Each search type colours its own caption, list and count lines; the
+    // ending type also owns the ending lengths.
+    void searchTypeColoursItsGroup()
+    {
+        FrmDisplayFixture f;
+        FrmDisplay &w = f.open();
+        w.Chk3->click();
+        QCOMPARE(textColour(w.LblA[2]), kInactiveInk);
+        QCOMPARE(backgroundColour(w.Lst[3]), kListOff);
+        QCOMPARE(backgroundColour(w.LblCpt3), kListOff);
+        QCOMPARE(backgroundColour(w.LblSyl3), kListOff);
+        for (int n = 2; n <= 5; ++n) {
+            QVERIFY(!w.Opt1[n]->isEnabled());
+            QCOMPARE(textColour(w.LblA[n + 1]), kInactiveInk);
+        }
+        // The other groups are untouched.
+        QCOMPARE(backgroundColour(w.Lst[1]), kListOn);
+        QCOMPARE(textColour(w.LblA[0]), kActiveInk);
+        w.Chk3->click();
+        QCOMPARE(backgroundColour(w.Lst[3]), kListOn);
+        QVERIFY(w.Opt1[2]->isEnabled());
+        QCOMPARE(textColour(w.LblA[2]), kActiveInk);
+    }
+
+    // The list boxes and the conjugation box arm the visible button on any
+    // text, even of one character, and leave the default button alone.
+    void listsArmOnOneCharacter_data()
+    {
+        QTest::addColumn<int>("control");
+        QTest::newRow("CboSyl") << 0;
+        QTest::newRow("CboType") << 1;
+        QTest::newRow("ChkOpt1") << 2;
+    }
+    void listsArmOnOneCharacter()
+    {
+        QFETCH(int, control);
+        FrmDisplayFixture f;
+        FrmDisplay &w = f.open();
+        f.type(QStringLiteral("p"));
+        QVERIFY(!w.CmdGo->isEnabled());
+        if (control == 0)
+            w.CboSyl->setCurrentText(QStringLiteral("3"));
+        else if (control == 1)
+            w.CboType->setCurrentText(QStringLiteral("Verbe"));
+        else
+            w.ChkOpt1->click();
+        QVERIFY(armed(w));
+        QVERIFY(!w.CmdGoBis->isEnabled());
+
+        // Nothing typed: nothing armed.
+        FrmDisplayFixture empty;
+        FrmDisplay &e = empty.open();
+        e.CboSyl->setCurrentText(QStringLiteral("4"));
+        e.ChkOpt1->click();
+        QVERIFY(!e.CmdGo->isEnabled());
+    }
+
+    void optionButtonArmsFromThreeCharacters()
+    {
+        FrmDisplayFixture f;
+        FrmDisplay &w = f.open();
+        f.type(QStringLiteral("po"));
+        w.Opt1[3]->click();
+        QVERIFY(!w.CmdGo->isEnabled());
+        f.type(QStringLiteral("por"));
+        w.CmdGo->setEnabled(false);
+        w.Opt1[4]->click();
+        QVERIFY(armed(w) && w.CmdGoBis->isEnabled());
+    }
+
+    void nounOrAdjectiveDisablesConjugation_data()
+    {
+        QTest::addColumn<QString>("category");
+        QTest::addColumn<bool>("available");
+        QTest::addColumn<QString>("code");
+        QTest::newRow("Nom") << "Nom" << false << "NOM";
+        QTest::newRow("Adjectif") << "Adjectif" << false << "ADJ";
+        QTest::newRow("Verbe") << "Verbe" << true << "VER";
+    }
+    void nounOrAdjectiveDisablesConjugation()
+    {
+        QFETCH(QString, category);
+        QFETCH(bool, available);
+        QFETCH(QString, code);
+        FrmDisplayFixture f;
+        FrmDisplay &w = f.open();
+        w.ChkOpt1->click();
+        w.CboType->setCurrentText(category);
+        QCOMPARE(w.ChkOpt1->isEnabled(), available);
+        QCOMPARE(textColour(w.LblA[8]), available ? kActiveInk : kInactiveInk);
+        QCOMPARE(w.categoryCode(), code);
+        // Disabled, the box keeps its value, and the search still reads it.
+        QVERIFY(w.ChkOpt1->isChecked());
+        QVERIFY(w.searchParameters().excludeConjugated);
+
+        // "Toutes" enables it again and keeps the previous code.
+        w.CboType->setCurrentText(QStringLiteral("Toutes"));
+        QVERIFY(w.ChkOpt1->isEnabled());
+        QCOMPARE(textColour(w.LblA[8]), kActiveInk);
+        QCOMPARE(w.categoryCode(), code);
+        QCOMPARE(w.searchParameters().categoryFilter, QStringLiteral("Toutes"));
+    }
+
+    void spellingBoxFollowsPreference()
+    {
+        FrmDisplayFixture f;
+        AppGlobals::instance().preferences.spellCheckOn = 1;
+        FrmDisplay &w = f.open();
+        QVERIFY(w.ChkOrtho->isChecked());
+        w.ChkOrtho->click();
+        QCOMPARE(AppGlobals::instance().preferences.spellCheckOn, 0);
+    }
+
+    // The saved search options come back at the start, with their effects.
+    void savedOptionsRestored()
+    {
+        FrmDisplayFixture f;
+        QStringList lines = kDefaultLines;
+        lines[11] = QStringLiteral("Rimes approch:0");
+        lines[13] = QStringLiteral("Nombre sylabb:3");
+        lines[14] = QStringLiteral("Types de  mot:Nom");
+        lines[15] = QStringLiteral("Verb conjugué:1");
+        f.writeOptions(lines);
+        FrmDisplay &w = f.open();
+        QVERIFY(w.Chk1->isChecked() && !w.Chk2->isChecked() && w.Chk3->isChecked());
+        QCOMPARE(backgroundColour(w.Lst[2]), kListOff);
+        QCOMPARE(w.CboSyl->currentText(), QStringLiteral("3"));
+        QCOMPARE(w.CboType->currentText(), QStringLiteral("Nom"));
+        QCOMPARE(w.categoryCode(), QStringLiteral("NOM"));
+        QVERIFY(w.ChkOpt1->isChecked());
+        QVERIFY(!w.ChkOpt1->isEnabled());
+    }
+
+    void allTypesOffInFileGivesRichRhymes()
+    {
+        FrmDisplayFixture f;
+        QStringList lines = kDefaultLines;
+        lines[10] = QStringLiteral("Rimes exactes:0");
+        lines[11] = QStringLiteral("Rimes approch:0");
+        lines[12] = QStringLiteral("Terminai mots:0");
+        f.writeOptions(lines);
+        FrmDisplay &w = f.open();
+        QVERIFY(w.Chk1->isChecked() && !w.Chk2->isChecked() && !w.Chk3->isChecked());
+        QVERIFY(w.CboSyl->isEnabled());
+    }
+
+    // A bad line: what came before stays, the rest keeps the window's defaults.
+    void badLineKeepsWhatWasRead()
+    {
+        FrmDisplayFixture f;
+        QStringList lines = kDefaultLines;
+        lines[10] = QStringLiteral("Rimes exactes:0");
+        lines[13] = QStringLiteral("Nombre sylabb:quinze");
+        lines[14] = QStringLiteral("Types de  mot:Verbe");
+        f.writeOptions(lines);
+        FrmDisplay &w = f.open();
+        QVERIFY(!w.Chk1->isChecked());
+        QCOMPARE(w.CboSyl->currentText(), QStringLiteral("Toutes"));
+        QCOMPARE(w.CboType->currentText(), QStringLiteral("Toutes"));
+        QVERIFY(f.messages.isEmpty());
+    }
+
+    void searchLinesIgnoredWhenNotKept()
+    {
+        FrmDisplayFixture f;
+        QStringList lines = kDefaultLines;
+        lines[1] = QStringLiteral("Enreg opt:0");
+        lines[10] = QStringLiteral("Rimes exactes:0");
+        lines[13] = QStringLiteral("Nombre sylabb:3");
+        f.writeOptions(lines);
+        AppGlobals::instance().preferences.saveSearchOptions = 0;
+        FrmDisplay &w = f.open();
+        QVERIFY(w.Chk1->isChecked());
+        QCOMPARE(w.CboSyl->currentText(), QStringLiteral("Toutes"));
+    }
+
+    void noFileKeepsWindowDefaults()
+    {
+        FrmDisplayFixture f;
+        FrmDisplay &w = f.open();
+        QCOMPARE(w.searchOptions(), SearchOptions {});
+        QVERIFY(f.messages.isEmpty());
+    }
+
+    void defaultButtonResetsOptions()
+    {
+        FrmDisplayFixture f;
+        AppGlobals::instance().preferences = AppPreferences {3, 0, 1, 0, 1, 0};
+        FrmDisplay &w = f.open();
+        f.type(QStringLiteral("po"));
+        w.Chk1->click();
+        w.Opt1[2]->click();
+        w.CboSyl->setCurrentText(QStringLiteral("2"));
+        w.CboType->setCurrentText(QStringLiteral("Adjectif"));
+        w.CmdOptDef->click();
+        QCOMPARE(w.searchOptions(), SearchOptions {});
+        QVERIFY(w.Opt1[5]->isChecked());
+        QVERIFY(w.ChkOpt1->isEnabled());
+        // theme, saveSearchOptions and showDuplicates reset; the others kept.
+        QCOMPARE(AppGlobals::instance().preferences, (AppPreferences {0, 1, 0, 0, 1, 0}));
+        QCOMPARE(f.messages.size(), 1);
+        QCOMPARE(f.messages[0].icon, QMessageBox::NoIcon);
+        QCOMPARE(f.messages[0].text, QStringLiteral("Les options de recherche ont été      \r\nréinitialisées."));
+        QCOMPARE(f.messages[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        // Nothing is written before the exit.
+        QVERIFY(!QFile::exists(f.optionsPath()));
+    }
+
+    void exitAnsweredNoChangesNothing()
+    {
+        FrmDisplayFixture f;
+        FrmDisplay &w = f.open();
+        w.Chk2->click();
+        f.answer = QMessageBox::No;
+        QSignalSpy ended(&w, &FrmDisplay::endRequested);
+        w.CmdQuitte->click();
+        QCOMPARE(f.messages.size(), 1);
+        QCOMPARE(f.messages[0].icon, QMessageBox::Question);
+        QCOMPARE(f.messages[0].text, QStringLiteral("Voulez-vous quitter le dictionnaire      \r\nde rimes ?"));
+        QCOMPARE(f.messages[0].buttons, QMessageBox::Yes | QMessageBox::No);
+        QVERIFY(w.isVisible());
+        QVERIFY(!w.Chk2->isChecked());
+        QCOMPARE(ended.count(), 0);
+        QVERIFY(!QFile::exists(f.optionsPath()));
+    }
+
+    void exitWritesTheOptions()
+    {
+        FrmDisplayFixture f;
+        AppGlobals::instance().preferences = AppPreferences {2, 1, 1, 0, 0, 1};
+        FrmDisplay &w = f.open();
+        w.Chk3->click();
+        w.CboSyl->setCurrentText(QStringLiteral("4"));
+        w.CboType->setCurrentText(QStringLiteral("Verbe"));
+        w.ChkOpt1->click();
+        f.answer = QMessageBox::Yes;
+        QSignalSpy ended(&w, &FrmDisplay::endRequested);
+        w.ImgClose2->clicked();
+        QCOMPARE(ended.count(), 1);
+        QVERIFY(!w.isVisible());
+        const QStringList lines = fileLines(f.optionsPath());
+        QCOMPARE(lines.size(), 17); // sixteen lines, each ended by CR LF
+        QCOMPARE(lines.mid(0, 6), (QStringList {"Theme:2", "Enreg opt:1", "Doublons:1", "AffichMess:0", "OrthoON:0",
+                                                "LettrePM:1"}));
+        QCOMPARE(lines.mid(10, 6), (QStringList {"Rimes exactes:1", "Rimes approch:1", "Terminai mots:0",
+                                                 "Nombre sylabb:4", "Types de  mot:Verbe", "Verb conjugué:1"}));
+    }
+
+    // With the search options not kept, the exit writes their defaults,
+    // whatever the user had chosen.
+    void exitWithoutKeepingWritesDefaults()
+    {
+        FrmDisplayFixture f;
+        AppGlobals::instance().preferences.saveSearchOptions = 0;
+        FrmDisplay &w = f.open();
+        w.Chk1->click();
+        w.Opt1[2]->click();
+        w.CboSyl->setCurrentText(QStringLiteral("2"));
+        w.CboType->setCurrentText(QStringLiteral("Nom"));
+        f.answer = QMessageBox::Yes;
+        w.close();
+        const QStringList lines = fileLines(f.optionsPath());
+        QCOMPARE(lines[1], QStringLiteral("Enreg opt:0"));
+        QCOMPARE(lines.mid(10, 6), (QStringList {"Rimes exactes:1", "Rimes approch:1", "Terminai mots:1",
+                                                 "Nombre sylabb:Toutes", "Types de  mot:Toutes", "Verb conjugué:0"}));
+        QVERIFY(w.Opt1[5]->isChecked());
+    }
+
+    // A file that cannot be written: the old one stays, the user is told
+    // once, and the program still ends.
+    void exitWithUnwritableFile()
+    {
+        FrmDisplayFixture f;
+        f.writeOptions(kDefaultLines);
+        QFile file(f.optionsPath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        file.close();
+        FrmDisplay &w = f.open();
+        w.Chk1->click();
+        f.answer = QMessageBox::Yes;
+        QSignalSpy ended(&w, &FrmDisplay::endRequested);
+        {
+            const FileSizeLimit limit(50);
+            w.close();
+        }
+        QCOMPARE(ended.count(), 1);
+        QCOMPARE(f.messages.size(), 2);
+        QCOMPARE(f.messages[1].icon, QMessageBox::Warning);
+        QVERIFY(f.messages[1].text.startsWith(QStringLiteral("Les options n'ont pas pu être enregistrées")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
+    }
+};
+
+QTEST_MAIN(TestFrmDisplayOptions)
+#include "tst_frmdisplay_options.moc"

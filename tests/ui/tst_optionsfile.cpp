@@ -1,0 +1,191 @@
+#include "FileSizeLimit.h"
+#include "lexicon/TextCodec.h"
+#include "ui/main/OptionsFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+const QStringList kDefaultLines {
+    QStringLiteral("Theme:0"),          QStringLiteral("Enreg opt:1"),        QStringLiteral("Doublons:0"),
+    QStringLiteral("AffichMess:1"),     QStringLiteral("OrthoON:0"),          QStringLiteral("LettrePM:1"),
+    QStringLiteral("??????"),           QStringLiteral("??????"),             QStringLiteral("??????"),
+    QStringLiteral("Options par défaut"), QStringLiteral("Rimes exactes:1"),   QStringLiteral("Rimes approch:1"),
+    QStringLiteral("Terminai mots:1"),  QStringLiteral("Nombre sylabb:Toutes"), QStringLiteral("Types de  mot:Toutes"),
+    QStringLiteral("Verb conjugué:0")};
+
+void writeFile(const QString &path, const QStringList &lines)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(TextCodec::toWindows1252(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
+}
+
+QStringList withLine(int number, const QString &text)
+{
+    QStringList lines = kDefaultLines;
+    lines[number - 1] = text;
+    return lines;
+}
+} // namespace
+
+class TestOptionsFile : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        QVERIFY(m_dir.isValid());
+        QFile::remove(path());
+    }
+
+    void writesSixteenWindows1252Lines()
+    {
+        AppPreferences preferences;
+        preferences.theme = 0;
+        const QByteArray bytes = OptionsFile::compose(preferences, SearchOptions {});
+        QCOMPARE(bytes, TextCodec::toWindows1252(kDefaultLines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
+        // "é" is one byte, the file ends with CR LF.
+        QVERIFY(bytes.contains("Verb conjugu\xE9:0\r\n"));
+        QVERIFY(bytes.endsWith("\r\n"));
+        QCOMPARE(bytes.count("\r\n"), 16);
+    }
+
+    void roundTrip()
+    {
+        AppPreferences preferences {4, 0, 1, 0, 1, 0};
+        SearchOptions search {false, true, false, QStringLiteral("7"), QStringLiteral("Verbe"), true};
+        QVERIFY(OptionsFile::write(path(), preferences, search));
+        QCOMPARE(OptionsFile::readPreferences(path()), std::optional<AppPreferences>(preferences));
+        const SavedSearchOptions saved = OptionsFile::readSearchOptions(path());
+        QVERIFY(saved.complete());
+        QCOMPARE(*saved.richRhymes, false);
+        QCOMPARE(*saved.approxRhymes, true);
+        QCOMPARE(*saved.wordEndings, false);
+        QCOMPARE(*saved.syllableFilter, QStringLiteral("7"));
+        QCOMPARE(*saved.categoryFilter, QStringLiteral("Verbe"));
+        QCOMPARE(*saved.excludeConjugated, true);
+    }
+
+    void searchLinesTakenAsWritten()
+    {
+        QStringList lines = kDefaultLines;
+        lines[13] = QStringLiteral("Nombre sylabb:3");
+        lines[14] = QStringLiteral("Types de  mot:Nom");
+        writeFile(path(), lines);
+        const SavedSearchOptions saved = OptionsFile::readSearchOptions(path());
+        QCOMPARE(*saved.syllableFilter, QStringLiteral("3"));
+        QCOMPARE(*saved.categoryFilter, QStringLiteral("Nom"));
+        QCOMPARE(*saved.excludeConjugated, false);
+    }
+
+    void allSearchTypesOffGivesRichRhymes()
+    {
+        QStringList lines = kDefaultLines;
+        lines[10] = QStringLiteral("Rimes exactes:0");
+        lines[11] = QStringLiteral("Rimes approch:0");
+        lines[12] = QStringLiteral("Terminai mots:0");
+        writeFile(path(), lines);
+        const SavedSearchOptions saved = OptionsFile::readSearchOptions(path());
+        QCOMPARE(*saved.richRhymes, true);
+        QCOMPARE(*saved.approxRhymes, false);
+        QCOMPARE(*saved.wordEndings, false);
+    }
+
+    // Reading stops at the first bad line; what came before it stays.
+    void badLineStopsReading_data()
+    {
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("valuesRead");
+        QTest::newRow("line 12 not a digit") << 12 << "Rimes approch:x" << 1;
+        QTest::newRow("line 13 empty") << 13 << "" << 2;
+        QTest::newRow("syllables not an item") << 14 << "Nombre sylabb:12" << 3;
+        QTest::newRow("category not an item") << 15 << "Types de  mot:nom" << 4;
+        QTest::newRow("category without colon") << 15 << "Toutes" << 4;
+        QTest::newRow("conjugation not a digit") << 16 << "Verb conjugué:oui" << 5;
+    }
+    void badLineStopsReading()
+    {
+        QFETCH(int, line);
+        QFETCH(QString, text);
+        QFETCH(int, valuesRead);
+        writeFile(path(), withLine(line, text));
+        const SavedSearchOptions saved = OptionsFile::readSearchOptions(path());
+        const bool present[6] = {saved.richRhymes.has_value(),     saved.approxRhymes.has_value(),
+                                 saved.wordEndings.has_value(),    saved.syllableFilter.has_value(),
+                                 saved.categoryFilter.has_value(), saved.excludeConjugated.has_value()};
+        for (int i = 0; i < 6; ++i)
+            QCOMPARE(present[i], i < valuesRead);
+    }
+
+    void missingOrShortFile()
+    {
+        QVERIFY(!OptionsFile::readPreferences(path()));
+        QVERIFY(!OptionsFile::readSearchOptions(path()).richRhymes);
+        writeFile(path(), kDefaultLines.mid(0, 12));
+        QVERIFY(OptionsFile::readPreferences(path()));
+        const SavedSearchOptions saved = OptionsFile::readSearchOptions(path());
+        QVERIFY(saved.approxRhymes);
+        QVERIFY(!saved.wordEndings);
+    }
+
+    // The key is never checked; lines 7 to 10 are never read; a value is the
+    // last character only.
+    void onlyTheLastCharacterCounts()
+    {
+        QStringList lines = kDefaultLines;
+        lines[0] = QStringLiteral("Theme:12");
+        lines[6] = QStringLiteral("anything");
+        lines[10] = QStringLiteral("whatever7");
+        writeFile(path(), lines);
+        QCOMPARE(OptionsFile::readPreferences(path())->theme, 2);
+        QCOMPARE(*OptionsFile::readSearchOptions(path()).richRhymes, true);
+    }
+
+    // A failed write keeps the user's file whole: a full disk...
+    void fullDiskKeepsOldOne()
+    {
+        writeFile(path(), kDefaultLines);
+        const QByteArray before = contents();
+        {
+            const FileSizeLimit limit(100);
+            QVERIFY(!OptionsFile::write(path(), AppPreferences {}, SearchOptions {false, true, true}));
+        }
+        QCOMPARE(contents(), before);
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), QStringList {QStringLiteral("Option.ret")});
+    }
+
+    // ... or a directory the program may not write into.
+    void readOnlyDirectoryKeepsOldOne()
+    {
+        writeFile(path(), kDefaultLines);
+        const QByteArray before = contents();
+        QVERIFY(QFile::setPermissions(m_dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        const bool written = OptionsFile::write(path(), AppPreferences {}, SearchOptions {false, true, true});
+        QFile::setPermissions(m_dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        if (written)
+            QSKIP("this account writes anywhere; the full-disk case covers the failure");
+        QCOMPARE(contents(), before);
+    }
+
+    void writeIntoMissingDirectoryFails()
+    {
+        QVERIFY(!OptionsFile::write(m_dir.path() + QStringLiteral("/absent/Option.ret"), AppPreferences {},
+                                    SearchOptions {}));
+        QVERIFY(!QFile::exists(m_dir.path() + QStringLiteral("/absent")));
+    }
+
+private:
+    QByteArray contents() const
+    {
+        QFile file(path());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    QString path() const { return m_dir.path() + QStringLiteral("/Option.ret"); }
+    QTemporaryDir m_dir;
+};
+
+QTEST_GUILESS_MAIN(TestOptionsFile)
+#include "tst_optionsfile.moc"

@@ -1,0 +1,1 @@
+"""Versalune's data build: French word list, rhyme sounds, spelling, synonyms, homonyms."""

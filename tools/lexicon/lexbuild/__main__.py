@@ -1,0 +1,3 @@
+from .build import main
+
+main()

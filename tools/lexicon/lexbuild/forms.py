@@ -1,0 +1,145 @@
+"""The full-form lexicon: forms with their lemma, category and verb tense."""
+import re
+from dataclasses import dataclass
+
+HEADWORD_CHARS = set("abcdefghijklmnopqrstuvwxyzàâäçèéêëîïôöùûüÿœæ-' ")
+SPELLING_CHARS = set("abcdefghijklmnopqrstuvwxyzàáâäçèéêëìîïôöùúûüœæ-'")
+
+CATEGORY_ORDER = ["NOM", "ADJ", "VER", "ADV", "PRO", "PRE", "CONJ", "INT", "LOC", "ONO", "PREF", "SUF"]
+
+MAIN_TENSES = {"Ip", "Iq", "Is", "If", "K"}
+OTHER_TENSES = {"Sp", "Sq", "E"}
+
+_MARK = re.compile(r"[;#][^:/]*")
+
+
+@dataclass(frozen=True)
+class Entry:
+    form: str
+    lemma: str
+    tags: tuple      # the tag parts, markers removed
+    variant: str     # "*" common, "C" classic, "M" modern, "R" reformed, "X", "A" rare
+    category: str
+    kind: str        # base, fem, plural, fem_plural, inf, pp, pp_other, ppr, conj, conj_other
+
+    @property
+    def is_verb(self):
+        return self.category == "VER"
+
+    @property
+    def conjugated(self):
+        return self.kind in ("conj", "conj_other")
+
+
+def clean_form(form):
+    return form.replace("’", "'")
+
+
+def category_of(parts):
+    first = parts[0] if parts else ""
+    head = [p for p in parts if p != "G"]
+    p = head[0] if head else first
+    if p.startswith("V"):
+        return "VER"
+    if p == "N" or p == "T":
+        return "NOM"
+    if p == "A" or p == "B":
+        return "ADJ"
+    if p in ("W", "X"):
+        return "ADV"
+    if p.startswith("O"):
+        return "PRO"
+    if p.startswith("D"):
+        return "ADJ"
+    if p == "R":
+        return "PRE"
+    if p in ("Cc", "Cs", "C"):
+        return "CONJ"
+    if p == "J":
+        return "INT"
+    if p.startswith("Z"):
+        return "PREF"
+    if p.startswith("É") or p == "L":
+        return "LOC"
+    return None
+
+
+def kind_of(form, lemma, parts, category):
+    s = set(parts)
+    if category == "VER":
+        if "Y" in s:
+            return "inf"
+        if "Q" in s:
+            return "pp" if ("m" in s and "s" in s) or form == lemma[:-2] + "é" else "pp_other"
+        if "P" in s:
+            return "ppr"
+        if s & MAIN_TENSES:
+            return "conj"
+        return "conj_other"
+    if form == lemma:
+        return "base"
+    if "p" in s:
+        return "fem_plural" if "f" in s else "plural"
+    if "f" in s:
+        return "fem"
+    return "base"
+
+
+def excluded(form, parts, raw_tag):
+    """Why an entry is not a headword, or None."""
+    if any(c.isupper() for c in form):
+        return "nom propre ou sigle"
+    if any(c.isdigit() for c in form):
+        return "chiffres"
+    if not set(form) <= HEADWORD_CHARS:
+        return "caractères hors alphabet"
+    if parts and parts[0] in ("M1", "M2", "MP"):
+        return "nom propre"
+    if ";S" in raw_tag or ";U" in raw_tag:
+        return "symbole ou unité"
+    if "1ś" in parts or "1ŝ" in parts and "Q" not in parts:
+        return "forme interrogative"
+    if len(form) < 2 and form not in ("a", "à", "y", "ô", "ô"):
+        return "lettre seule"
+    return None
+
+
+def read_entries(lexicon, report):
+    """Every usable entry of the lexicon, in the lexicon's own order."""
+    entries = []
+    for form, lemma, tag in lexicon.select():
+        raw, _, variant = tag.partition("/")
+        form = clean_form(form)
+        parts = [p for p in _MARK.sub("", raw).split(":") if p]
+        if variant not in ("*", "C", "M"):
+            report.leave_out("variante orthographique", form)
+            continue
+        why = excluded(form, parts, raw)
+        if why:
+            report.leave_out(why, form)
+            continue
+        category = category_of(parts)
+        if category is None:
+            report.leave_out("catégorie inconnue", form)
+            continue
+        entries.append(Entry(form, clean_form(lemma), tuple(parts), variant, category,
+                             kind_of(form, lemma, parts, category)))
+    return entries
+
+
+def spelling_forms(lexicon):
+    """Every correct form for the spelling lists (all spelling variants), Latin-1 only."""
+    out = set()
+    for form, lemma, tag in lexicon.select():
+        raw, _, variant = tag.partition("/")
+        if variant == "A":
+            continue
+        form = clean_form(form).replace("œ", "oe").replace("æ", "ae")
+        if any(c.isupper() or c.isdigit() for c in form):
+            continue
+        if ";S" in raw or raw.startswith(":M"):
+            continue
+        if not set(form) <= SPELLING_CHARS or len(form) > 40:
+            continue
+        out.add(form)
+    return out

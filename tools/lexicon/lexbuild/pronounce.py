@@ -1,0 +1,144 @@
+"""Pronunciations of lexicon entries: the voice's reading, mended where it errs."""
+from . import mends
+from .phonemes import split_ipa, is_vowel
+
+LIQUIDS = {"l", "ʁ"}
+OBSTRUENTS = {"p", "b", "t", "d", "k", "ɡ", "f", "v"}
+
+
+def fixed_ipa(form, lemma, category):
+    for key in (form + ":" + category, form + "/" + lemma, form):
+        if key in mends.FIXED:
+            return mends.FIXED[key]
+    return None
+
+
+def spoken_spelling(entry):
+    """The spelling to give the voice: a silent verb ending is left out, since the
+    voice cannot tell "ils convient" (convier) from "il convient" (convenir)."""
+    form = entry.form
+    if entry.is_verb and any(p.startswith("3p") for p in entry.tags) and form.endswith("ent"):
+        if form.endswith("aient"):
+            return form[:-5] + "ait"
+        return form[:-2]
+    return form
+
+
+def english_reading(ipa):
+    return "(en)" in ipa or "(" in ipa
+
+
+def respelled(spelling):
+    """A spelling that keeps the French reading of a word the voice takes for English."""
+    return spelling.replace("th", "t")
+
+
+def mend_nasal_palatal(form, ph):
+    """The voice says "gn" as n + j (signe, oignon): one palatal nasal."""
+    count = form.count("gn")
+    out = []
+    i = 0
+    while i < len(ph):
+        if count and ph[i] == "n" and i + 1 < len(ph) and ph[i + 1] == "j":
+            out.append("ɲ")
+            count -= 1
+            i += 2
+            continue
+        out.append(ph[i])
+        i += 1
+    return out
+
+
+def mend_glides(ph):
+    """Hiatus and semi-vowels as French says them: "prière" pri-yère, "nuit" one syllable."""
+    out = []
+    for i, p in enumerate(ph):
+        nxt = ph[i + 1] if i + 1 < len(ph) else None
+        after_cluster = i >= 2 and ph[i - 1] in LIQUIDS and ph[i - 2] in OBSTRUENTS
+        if p == "i" and nxt is not None and is_vowel(nxt):
+            out.extend(["i", "j"])
+            continue
+        if p == "y" and nxt is not None and is_vowel(nxt):
+            if not after_cluster or nxt == "i":
+                out.append("ɥ")
+                continue
+        out.append(p)
+    return out
+
+
+def mend_geminates(ph):
+    out = []
+    for p in ph:
+        if out and p == out[-1] and not is_vowel(p):
+            continue
+        out.append(p)
+    return out
+
+
+def mend_english_ending(form, ph):
+    """Loanwords read as English lose their final r: "leader" is said lideur."""
+    base = form[:-1] if form.endswith("s") else form
+    if ph and ph[-1] in ("ə", "œ"):
+        if base.endswith("er"):
+            return ph[:-1] + ["œ", "ʁ"]
+        if base.endswith("or"):
+            return ph[:-1] + ["ɔ", "ʁ"]
+    return ph
+
+
+def mend_tions(entry, ph):
+    """"nous portions" says t where the noun "les portions" says s."""
+    if not entry.is_verb or entry.lemma.endswith("tier"):
+        return ph
+    if not (entry.form.endswith("tions") or entry.form.endswith("tiez")):
+        return ph
+    if not any(p in ("1p", "2p") for p in entry.tags):
+        return ph
+    for i in range(len(ph) - 2, 0, -1):
+        if ph[i] == "s" and ph[i + 1] == "j":
+            return ph[:i] + ["t"] + ph[i + 1:]
+    return ph
+
+
+class Pronouncer:
+    def __init__(self, voice):
+        self.voice = voice
+        self.english = set()   # spellings still read as English after respelling
+
+    def prepare(self, entries):
+        spellings = set()
+        for e in entries:
+            if fixed_ipa(e.form, e.lemma, e.category) is None:
+                spellings.add(spoken_spelling(e))
+        first = self.voice.ipa_many(sorted(spellings))
+        again = sorted({respelled(s) for s, ipa in first.items() if english_reading(ipa)} - set(first))
+        self.voice.ipa_many(again)
+
+    def raw_ipa(self, spelling):
+        ipa = self.voice.cache[spelling]
+        if english_reading(ipa):
+            other = respelled(spelling)
+            if other != spelling and not english_reading(self.voice.cache.get(other, "(")):
+                return self.voice.cache[other], False
+            return ipa, True
+        return ipa, False
+
+    def phonemes(self, entry):
+        fixed = fixed_ipa(entry.form, entry.lemma, entry.category)
+        if fixed is not None:
+            return split_ipa(fixed), "mend"
+        spelling = spoken_spelling(entry)
+        ipa, english = self.raw_ipa(spelling)
+        ph = split_ipa(ipa)
+        how = "voice"
+        if english:
+            self.english.add(entry.form)
+            ph = mend_english_ending(entry.form, ph)
+            how = "english"
+        ph = mend_nasal_palatal(spelling, ph)
+        ph = mend_geminates(ph)
+        ph = mend_glides(ph)
+        ph = mend_tions(entry, ph)
+        if not ph:
+            return None, "silent"
+        return ph, how
