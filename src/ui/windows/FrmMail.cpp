@@ -24,7 +24,7 @@ constexpr int kDesignLeft = 330, kDesignTop = 495;
 // Margins after the message box and below the buttons, in twips.
 constexpr int kRightMargin = 240, kBottomMargin = 180;
 
-constexpr int kTitleHeight = 30, kBandWidth = 86, kLeft = kBandWidth + 20, kFieldWidth = 480;
+constexpr int kTitleHeight = 30, kBandWidth = 86, kLeft = kBandWidth + 20, kFieldWidth = 500;
 constexpr int kHalfWidth = (kFieldWidth - 20) / 2;
 
 QLabel *caption(const QString &text, QWidget *parent, int left, int top, int width)

@@ -2,6 +2,7 @@
 
 #include "lexicon/AppGlobals.h"
 #include "ui/windows/WindowChrome.h"
+#include "ui/windows/WindowParts.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -14,9 +15,13 @@ OpenWithDialog::OpenWithDialog(const QString &target, QWidget *parent)
     : QDialog(parent)
 {
     setWindowTitle(AppGlobals::messageTitle());
-    setMinimumWidth(460);
+    setMinimumWidth(480);
+    // Only the main window ends the program.
+    setAttribute(Qt::WA_QuitOnClose, false);
 
     auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 14, 16, 14);
+    layout->setSpacing(10);
     auto *Lbl = new QLabel(QStringLiteral("Aucun programme n'a pu ouvrir ce lien.\n"
                                           "Copiez-le pour l'ouvrir avec le programme de votre choix :"),
                            this);
@@ -38,6 +43,16 @@ OpenWithDialog::OpenWithDialog(const QString &target, QWidget *parent)
     connect(CmdCopier, &QPushButton::clicked, this, &OpenWithDialog::copyTarget);
     connect(CmdFermer, &QPushButton::clicked, this, &QDialog::accept);
     CmdCopier->setFocus();
+    adjustSize();
+    WindowParts::placeUpperCentre(this);
+}
+
+void OpenWithDialog::offer(const QString &target)
+{
+    // Owned by itself: it is deleted when closed.
+    auto *dialog = new OpenWithDialog(target);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
 }
 
 QString OpenWithDialog::target() const

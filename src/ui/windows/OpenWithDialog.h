@@ -12,6 +12,10 @@ class OpenWithDialog : public QDialog {
 public:
     explicit OpenWithDialog(const QString &target, QWidget *parent = nullptr);
 
+    // Shows a dialog that deletes itself when closed. It does not wait: the
+    // window that asked goes on (and may close) while the dialog stays.
+    static void offer(const QString &target);
+
     QString target() const;
 
 public slots:

@@ -10,10 +10,7 @@ Desktop &desktop()
 {
     static Desktop real {
         [](const QUrl &url) { return QDesktopServices::openUrl(url); },
-        [](const QString &target) {
-            OpenWithDialog dialog(target);
-            dialog.exec();
-        },
+        [](const QString &target) { OpenWithDialog::offer(target); },
     };
     return real;
 }
