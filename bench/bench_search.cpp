@@ -6,7 +6,9 @@
 #include "search/SearchRun.h"
 #include "support/TestSupport.h"
 
+#include <QProcess>
 #include <benchmark/benchmark.h>
+#include <filesystem>
 #include <memory>
 
 namespace {
@@ -88,6 +90,26 @@ void wholeSearchShipped(benchmark::State &state)
     runSearch(state, words, QString::fromUtf8(state.range(0) == 0 ? "cheval" : "porte"));
 }
 BENCHMARK(wholeSearchShipped)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// rimes as a whole process: start-up, loading the built-in list, one search
+// and its printing. The program is found beside the benchmarks' build folder.
+void rimesProcess(benchmark::State &state)
+{
+    std::error_code error;
+    const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
+    const auto program = self.parent_path().parent_path() / "src" / "cli" / "rimes";
+    if (error || !std::filesystem::exists(program)) {
+        state.SkipWithError("rimes is not built");
+        return;
+    }
+    for (auto _ : state) {
+        QProcess process;
+        process.start(QString::fromStdString(program.string()), {QStringLiteral("cheval")});
+        process.waitForFinished();
+        benchmark::DoNotOptimize(process.readAllStandardOutput().size());
+    }
+}
+BENCHMARK(rimesProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

@@ -2,7 +2,8 @@
 # Installs what the build, the tests and the program need on Debian 12 (run as root).
 set -euo pipefail
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-          libbenchmark-dev python3 xvfb xauth fonts-dejavu-core)
+          libbenchmark-dev python3 xvfb xauth fonts-dejavu-core
+          qt6-translations-l10n)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

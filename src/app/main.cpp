@@ -8,7 +8,9 @@
 #include "ui/windows/FrmCharge.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QMessageBox>
+#include <QTranslator>
 
 namespace {
 QString startDirectory()
@@ -33,6 +35,10 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Versalune"));
     QApplication::setQuitOnLastWindowClosed(false);
+    // The toolkit's own captions (standard buttons, list menus) in French.
+    QTranslator toolkitFrench;
+    if (toolkitFrench.load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&toolkitFrench);
 
     AppGlobals &globals = AppGlobals::instance();
     globals.appDir = startDirectory();

@@ -195,7 +195,7 @@ QString RimesHelpText()
         "Cherche dans le dictionnaire de rimes de Versalune les mots qui riment avec MOT\n"
         "et les affiche comme la fen\u00EAtre principale : rimes riches, rimes pauvres ou\n"
         "suffisantes, terminaison des mots, puis les rimes sur lesquelles la recherche\n"
-        "s'est bas\u00E9e. Le mot est filtr\u00E9 comme dans la zone de saisie : seuls les\n"
+        "s'est bas\u00E9e. Le mot est filtr\u00E9 comme dans la zone de saisie : seules les\n"
         "lettres, les lettres accentu\u00E9es minuscules et le trait d'union restent\n"
         "(\u00AB \u0153 \u00BB et \u00AB \u00E6 \u00BB s'\u00E9crivent \u00AB oe \u00BB et \u00AB ae \u00BB), "
         "16 caract\u00E8res au plus, 3 au moins.\n"

@@ -117,7 +117,7 @@ void SearchRun::runExact()
     QList<ResultEntry> &list = m_results[int(ResultKind::Rich)];
     const int count = words.wordCount();
     for (int i = 0; i < count; ++i) {
-        if (words.exactSound(i) != m_queryExactSound || !PassesFilters(words, i, m_parameters))
+        if (!SameText(words.exactSound(i), m_queryExactSound) || !PassesFilters(words, i, m_parameters))
             continue;
         ResultEntry entry = makeEntry(words, i, words.headword(i));
         // Every rich rhyme is remembered, however many: the approximate list
@@ -142,7 +142,7 @@ void SearchRun::runApprox()
     QList<ResultEntry> &list = m_results[int(ResultKind::Approx)];
     const int count = words.wordCount();
     for (int i = 0; i < count; ++i) {
-        if (words.approxSound(i) != m_queryApproxSound || !PassesFilters(words, i, m_parameters))
+        if (!SameText(words.approxSound(i), m_queryApproxSound) || !PassesFilters(words, i, m_parameters))
             continue;
         const QString headword = words.headword(i);
         if (!m_parameters.showDuplicates && m_richHeadwords.contains(PaddedHeadword(headword)))

@@ -6,7 +6,7 @@
 
 bool TailEndsWith(QStringView tail, QStringView key)
 {
-    return tail.size() >= key.size() && tail.right(key.size()) == key;
+    return tail.size() >= key.size() && SameText(tail.right(key.size()), key);
 }
 
 namespace {
@@ -16,7 +16,7 @@ int firstTailEqualTo(const WordList &words, QStringView key)
 {
     const int count = words.wordCount();
     for (int i = 0; i < count; ++i) {
-        if (words.writtenTail(i) == key)
+        if (SameText(words.writtenTail(i), key))
             return i;
     }
     return -1;

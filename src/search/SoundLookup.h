@@ -23,3 +23,19 @@ QString EndingKey(const QString &searchKey, int endingLength);
 
 // Whether a written tail ends with the key (a shorter tail never does).
 bool TailEndsWith(QStringView tail, QStringView key);
+
+// Exact, case-sensitive equality of two fields. The scans call it for every
+// line of the list, so it stays inline; it compares from the last character,
+// where rhyme sounds and endings of neighbouring lines differ first.
+inline bool SameText(QStringView a, QStringView b)
+{
+    if (a.size() != b.size())
+        return false;
+    const char16_t *left = a.utf16();
+    const char16_t *right = b.utf16();
+    for (qsizetype i = a.size(); i-- > 0;) {
+        if (left[i] != right[i])
+            return false;
+    }
+    return true;
+}

@@ -7,6 +7,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QSet>
 #include <QTest>
 
 namespace {
@@ -57,6 +58,7 @@ private slots:
     void richRhymesOfPorte();
     void poorRhymesOfCheval();
     void jsonAndTextAgree();
+    void longRichListKeepsSuppressing();
     void exportHasEveryWord();
 
 private:
@@ -151,6 +153,22 @@ void TestRimesProcess::jsonAndTextAgree()
         QCOMPARE(words, listed(text.out, headers[k]));
     }
     QCOMPARE(root["cles"].toObject()["terminaison"].toString(), QString("son"));
+}
+
+void TestRimesProcess::longRichListKeepsSuppressing()
+{
+    needFullLexicon();
+    // 'porte-monnaie' rhymes on a large sound group; past 500 rich rhymes
+    // every one of them must still stay out of the poor ones.
+    const Outcome o = runRimes({"-r", "-p", "porte-monnaie"});
+    QCOMPARE(o.status, 0);
+    const QStringList rich = listed(o.out, "Rimes riches");
+    const QStringList poorList = listed(o.out, "Rimes pauvres ou suffisantes");
+    const QSet<QString> poor(poorList.begin(), poorList.end());
+    QVERIFY(!rich.isEmpty());
+    for (const QString &word : rich)
+        QVERIFY2(!poor.contains(word), qPrintable(word));
+    QVERIFY(o.out.contains(QStringLiteral("%1 rimes trouv\u00E9es.").arg(rich.size())));
 }
 
 void TestRimesProcess::exportHasEveryWord()

@@ -112,6 +112,11 @@ FrmDisplay::FrmDisplay(const LexiconData &data, QWidget *loadingWindow, QWidget 
 
     showMessage = [this](QMessageBox::Icon icon, const QString &text, QMessageBox::StandardButtons buttons) {
         QMessageBox box(icon, AppGlobals::messageTitle(), text, buttons, this);
+        // French captions even where the toolkit's translations are missing.
+        if (QAbstractButton *yes = box.button(QMessageBox::Yes))
+            yes->setText(QStringLiteral("&Oui"));
+        if (QAbstractButton *no = box.button(QMessageBox::No))
+            no->setText(QStringLiteral("&Non"));
         return QMessageBox::StandardButton(box.exec());
     };
     showSecondaryMessage = [this] {
@@ -188,12 +193,12 @@ void FrmDisplay::buildChrome()
 
 void FrmDisplay::buildButtonRow()
 {
-    struct Spec {
+    struct ButtonDesign {
         SkinnedButton **button;
         const char *caption;
         const char *tip;
     };
-    const Spec specs[] = {
+    const ButtonDesign buttons[] = {
         {&CmdMAJ, "Site", "Mise à jour du logiciel"},
         {&CmdOrtho, "Orthographe", "Vérifier l'orthographe d'un mot"},
         {&CmdSynonyme, "Utilitaires", "Synonymes-Homonymes-Anacycliques-Palindromes"},
@@ -202,15 +207,15 @@ void FrmDisplay::buildButtonRow()
         {&CmdAp, "A propos", "A propos de Morvalis"},
         {&CmdQuitte, " Quitter", "Quitter le programme"},
     };
-    constexpr int count = int(std::size(specs));
+    constexpr int count = int(std::size(buttons));
     constexpr int gap = 8;
     const int width = (kWidth - 16 - gap * (count - 1)) / count;
     for (int i = 0; i < count; ++i) {
-        auto *button = new SkinnedButton(QString::fromUtf8(specs[i].caption), this);
-        button->setToolTip(QString::fromUtf8(specs[i].tip));
+        auto *button = new SkinnedButton(QString::fromUtf8(buttons[i].caption), this);
+        button->setToolTip(QString::fromUtf8(buttons[i].tip));
         button->setGeometry(8 + i * (width + gap), kButtonTop, width, kButtonHeight);
         button->setFocusPolicy(Qt::NoFocus);
-        *specs[i].button = button;
+        *buttons[i].button = button;
     }
 }
 
@@ -581,7 +586,12 @@ void FrmDisplay::connectHandlers()
         StartSearch();
     });
 
-    connect(ImgMin2, &HoverPicture::clicked, this, &QWidget::showMinimized);
+    connect(ImgMin2, &HoverPicture::clicked, this, [this] {
+        showMinimized();
+        // Restored, the window shows the normal picture again.
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(ImgMin2, &leave);
+    });
     connect(ImgClose2, &HoverPicture::clicked, this, &QWidget::close);
 
     connect(CmdMAJ, &QPushButton::clicked, this, &FrmDisplay::openSite);
@@ -639,6 +649,12 @@ void FrmDisplay::connectHandlers()
     connect(CmdSyn, &QPushButton::clicked, this, &FrmDisplay::lookUpSynonyms);
     for (int i = 0; i < HelpTexts::Count; ++i)
         connect(ImgAide[i], &HelpIcon::clicked, this, [this, i] { showHelp(i); });
+
+    // The input box comes first, then the options in reading order.
+    const QList<QWidget *> tabOrder {T1,      Chk1,    Chk2,   Chk3,    Opt1[2], Opt1[3],
+                                     Opt1[4], Opt1[5], CboSyl, CboType, ChkOpt1, ChkOrtho};
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
+        QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
 
 void FrmDisplay::deferredStart()

@@ -133,6 +133,7 @@ private:
     void runStage(SearchStage stage);
     void fillList(ResultKind kind);
     void finishSearch();
+    void showIdle();
 
     // Result lists and word details.
     void showDetails(int list);

@@ -88,6 +88,7 @@ void FrmDisplay::StartSearch()
         sound->hide();
     }
     // One chain at a time: the waiting stages of an earlier search end here.
+    const bool interrupted = m_searching;
     stopStages();
     ++m_searchNumber;
     m_run = std::make_unique<SearchRun>();
@@ -96,9 +97,13 @@ void FrmDisplay::StartSearch()
     AppGlobals &globals = AppGlobals::instance();
     if (ChkOrtho->isChecked() && !globals.spellingDone) {
         globals.wordToCheck = T1->text().toLower();
-        // The spelling window restarts the search through TimRetour.
-        if (openSpellingCheck())
+        // The spelling window restarts the search through TimRetour; an
+        // interrupted search must not leave the options greyed meanwhile.
+        if (openSpellingCheck()) {
+            if (interrupted)
+                showIdle();
             return;
+        }
     }
     globals.spellingDone = false;
 
@@ -205,7 +210,24 @@ void FrmDisplay::finishSearch()
     LblH2->setText(duration.seconds);
     for (QLabel *part : {LblH1, LblH2, LblD[0], LblD[1], LblD[2]})
         part->show();
+    showIdle();
 
+    const SearchSummary summary = m_run->summary();
+    QLabel *const sounds[3] = {LblI1, LblI2, LblI3};
+    for (int i = 0; i < ResultKindCount; ++i) {
+        sounds[i]->setText(summary.soundLabel[i]);
+        sounds[i]->show();
+        countLabel(i + 1)->setText(summary.countLabel[i]);
+        syllableLabel(i + 1)->setText(summary.syllableLabel[i]);
+    }
+    for (QLabel *line : LblB)
+        setActiveInk(line, true);
+    focusT1();
+}
+
+// The controls given back at the end of a search.
+void FrmDisplay::showIdle()
+{
     if (Chk1->isChecked())
         setActiveInk(LblA[0], true);
     if (Chk2->isChecked())
@@ -233,18 +255,5 @@ void FrmDisplay::finishSearch()
     setActiveInk(T1, true);
     for (QCheckBox *box : {Chk1, Chk2, Chk3, ChkOpt1})
         box->setEnabled(true);
-
-    const SearchSummary summary = m_run->summary();
-    QLabel *const sounds[3] = {LblI1, LblI2, LblI3};
-    for (int i = 0; i < ResultKindCount; ++i) {
-        sounds[i]->setText(summary.soundLabel[i]);
-        sounds[i]->show();
-        countLabel(i + 1)->setText(summary.countLabel[i]);
-        syllableLabel(i + 1)->setText(summary.syllableLabel[i]);
-    }
-    for (QLabel *line : LblB)
-        setActiveInk(line, true);
-
     unsetCursor();
-    focusT1();
 }
