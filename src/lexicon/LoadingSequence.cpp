@@ -62,32 +62,27 @@ void LoadingSequence::runStage(Stage stage)
         break;
     case TimSyno1:
         emit captionChanged(QStringLiteral("Chargement liste des synonymes ..."));
-        if (!readSynonyms('A', 'C'))
-            return;
+        readSynonyms('A', 'C');
         placeBlocks(4, 7);
         startStage(TimSyno2);
         break;
     case TimSyno2:
-        if (!readSynonyms('D', 'E'))
-            return;
+        readSynonyms('D', 'E');
         placeBlocks(8, 13);
         startStage(TimSyno3);
         break;
     case TimSyno3:
-        if (!readSynonyms('F', 'L'))
-            return;
+        readSynonyms('F', 'L');
         placeBlocks(14, 20);
         startStage(TimSyno4);
         break;
     case TimSyno4:
-        if (!readSynonyms('M', 'Q'))
-            return;
+        readSynonyms('M', 'Q');
         placeBlocks(21, 25);
         startStage(TimSyno5);
         break;
     case TimSyno5:
-        if (!readSynonyms('R', 'Z'))
-            return;
+        readSynonyms('R', 'Z');
         placeBlocks(26, 34);
         startStage(TimHomo);
         m_data.synonyms.close();
@@ -141,17 +136,13 @@ bool LoadingSequence::checkSynonymFile()
     return true;
 }
 
-bool LoadingSequence::readSynonyms(char first, char last)
+void LoadingSequence::readSynonyms(char first, char last)
 {
-    if (const auto error = m_data.synonyms.readBlocks(first, last)) {
-        // A file shorter than its blocks, or a damaged enciphered line: the
-        // entries read so far stay, loading goes on without the rest.
-        m_data.synonyms.close();
+    // A file shorter than its blocks, or a damaged enciphered line, is
+    // reported once like a truncated file; the entries read stay and the
+    // chain goes on, so the homonyms are still loaded.
+    if (const auto error = m_data.synonyms.readBlocks(first, last))
         reportFileFailure(*error, ErrorTexts::DataFile::Synonyms);
-        startStage(TimFin);
-        return false;
-    }
-    return true;
 }
 
 bool LoadingSequence::readHomonyms()

@@ -53,7 +53,7 @@ private:
     void readWordLines();
     void cutWordLines();
     bool checkSynonymFile();
-    bool readSynonyms(char first, char last);
+    void readSynonyms(char first, char last);
     bool readHomonyms();
     void readSounds(SoundList &list, const QString &type, int id, const QString &code);
 

@@ -8,7 +8,7 @@
 
 SynonymList::SynonymList()
 {
-    for (int b = 0; b < 26; ++b)
+    for (int b = 0; b < BlockCount; ++b)
         m_blocks[b] = QStringList(blockSize(b));
 }
 
@@ -20,6 +20,7 @@ bool SynonymList::isEnciphered(int letterIndex)
 std::optional<RuntimeError> SynonymList::open(const QString &path)
 {
     m_fileName = QFileInfo(path).fileName();
+    m_problemMet = false;
     QFile file(path);
     if (!file.exists())
         return RuntimeError::fileNotFound(m_fileName);
@@ -31,13 +32,17 @@ std::optional<RuntimeError> SynonymList::open(const QString &path)
 
 std::optional<RuntimeError> SynonymList::readBlocks(char firstLetter, char lastLetter)
 {
+    std::optional<RuntimeError> problem;
     for (int b = firstLetter - 'A'; b <= lastLetter - 'A'; ++b) {
-        if (auto error = readBlock(b))
-            return error;
+        readBlock(b, problem);
+        // This line is fixed by the program, whatever the file holds there.
         if (b == 'U' - 'A' && m_blocks[b].size() >= UnanimitySlot)
             m_blocks[b][UnanimitySlot - 1] = UnanimityLine;
     }
-    return std::nullopt;
+    if (!problem || m_problemMet)
+        return std::nullopt;
+    m_problemMet = true;
+    return problem;
 }
 
 std::optional<QString> SynonymList::decipherEntry(const QString &stored, int letterIndex)
@@ -46,30 +51,37 @@ std::optional<QString> SynonymList::decipherEntry(const QString &stored, int let
     if (at < 0)
         return std::nullopt;
     QString head = stored.left(at);
+    // Block H writes the commas of its cipher text as "£" so that a line
+    // stays one comma-delimited field.
     if (letterIndex == 'H' - 'A')
         head = sChangeCaractere(head, QStringLiteral("£"), QStringLiteral(","));
     return WordCipher(head) + stored.mid(at);
 }
 
-std::optional<RuntimeError> SynonymList::readBlock(int letterIndex)
+void SynonymList::readBlock(int letterIndex, std::optional<RuntimeError> &problem)
 {
     QStringList &entries = m_blocks[letterIndex];
     for (qsizetype slot = 0; slot < entries.size(); ++slot) {
         RuntimeError error;
         std::optional<QString> field = m_reader.next(error);
-        if (!field)
-            return error;
+        if (!field) {
+            if (!problem)
+                problem = error;
+            return;
+        }
         if (isEnciphered(letterIndex)) {
             field = decipherEntry(*field, letterIndex);
             if (!field) {
-                return RuntimeError {RuntimeError::ReadPastEnd,
-                                     QStringLiteral("Ligne sans « @ » dans le bloc %1 de %2 (entrée %3).")
-                                         .arg(QChar('A' + letterIndex))
-                                         .arg(m_fileName)
-                                         .arg(slot + 1)};
+                if (!problem) {
+                    problem = RuntimeError {RuntimeError::ReadPastEnd,
+                                            QStringLiteral("Ligne sans « @ » dans le bloc %1 de %2 (entrée %3).")
+                                                .arg(QChar('A' + letterIndex))
+                                                .arg(m_fileName)
+                                                .arg(slot + 1)};
+                }
+                continue;
             }
         }
         entries[slot] = *field;
     }
-    return std::nullopt;
 }

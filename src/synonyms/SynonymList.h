@@ -18,16 +18,22 @@ public:
     static inline const QString UnanimityLine =
         QStringLiteral("unanimité@accord\\conformité\\consentement\\harmonie\\unité\\uniformité");
     static constexpr int UnanimitySlot = 26;
+    static constexpr int BlockCount = 26;
 
     SynonymList();
 
     // Block of an initial letter 'A'..'Z' (index 0..25): its slots in file
     // order; slot n of the block is entry n - 1.
     const QStringList &block(int letterIndex) const { return m_blocks[letterIndex]; }
+    const QStringList &blockOf(char letter) const { return m_blocks[letter - 'A']; }
     static int blockSize(int letterIndex) { return DataSizes::kSynonymBlockSizes[letterIndex]; }
 
     // Reading, stage by stage: open the file, then read blocks from first to
     // last letter (inclusive), going on where the previous read stopped.
+    // A damaged line of an enciphered block leaves its slot empty and reading
+    // goes on; a file that ends early leaves the remaining slots empty. Either
+    // way the first problem is returned once, by the read that met it, so
+    // that it is reported once and every block still gets what the file has.
     std::optional<RuntimeError> open(const QString &path);
     std::optional<RuntimeError> readBlocks(char firstLetter, char lastLetter);
     void close() { m_reader = {}; }
@@ -35,10 +41,11 @@ public:
     static bool isEnciphered(int letterIndex);
 
 private:
-    std::optional<RuntimeError> readBlock(int letterIndex);
+    void readBlock(int letterIndex, std::optional<RuntimeError> &problem);
     static std::optional<QString> decipherEntry(const QString &stored, int letterIndex);
 
-    std::array<QStringList, 26> m_blocks;
+    std::array<QStringList, BlockCount> m_blocks;
     DelimitedFieldReader m_reader;
     QString m_fileName;
+    bool m_problemMet = false;
 };

@@ -4,12 +4,14 @@
 #include "ui/main/HelpIcon.h"
 #include "ui/main/HelpTexts.h"
 #include "ui/main/WordDetails.h"
+#include "ui/windows/FrmListSyno.h"
 #include "ui/windows/WindowChrome.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QTimer>
 
 namespace {
 // A result line as the search lays it out.
@@ -141,14 +143,34 @@ private slots:
         QVERIFY(!AppGlobals::instance().synonymQueryPending);
         f.type(QStringLiteral("porte"));
         QVERIFY(f.searchAndWait());
+        // The synonyms window and its message boxes are closed as they come.
+        QStringList seen;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, [&seen] {
+            for (QWidget *top : QApplication::topLevelWidgets()) {
+                if (!top->isVisible())
+                    continue;
+                if (auto *box = qobject_cast<QMessageBox *>(top)) {
+                    seen.append(box->text());
+                    box->close();
+                } else if (qobject_cast<FrmListSyno *>(top)) {
+                    seen.append(QStringLiteral("FrmListSyno"));
+                    top->close();
+                }
+            }
+        });
+        closer.start(10);
         releaseOver(w.Lst[1], 3);
         w.CmdSyn->click();
         QCOMPARE(AppGlobals::instance().synonymQueryWord, QStringLiteral("emporte"));
         QVERIFY(AppGlobals::instance().synonymQueryPending);
-        // The browsing button clears the hand-off.
+        // The one-shot lookup answers in a message box; the word is no headword here.
+        QTRY_COMPARE(seen, QStringList {QStringLiteral("Pas de synonyme pour ce mot.      ")});
+        // The browsing button clears the hand-off and opens the window.
         w.CmdSynonyme->click();
         QVERIFY(AppGlobals::instance().synonymQueryWord.isEmpty());
         QVERIFY(!AppGlobals::instance().synonymQueryPending);
+        QCOMPARE(seen.last(), QStringLiteral("FrmListSyno"));
     }
 
     void helpTextsExactly()

@@ -170,10 +170,14 @@ private slots:
         InternalErrorReport errors;
         const Run run = load(data, errors, dir.appDir(), readerWith(sampleWordList()));
         QCOMPARE(run.stages.last(), QStringLiteral("TimFin"));
-        QVERIFY(!run.stages.contains(QStringLiteral("TimHomo")));
+        // Reported once, then the homonyms are still loaded.
+        QVERIFY(run.stages.contains(QStringLiteral("TimHomo")));
+        QCOMPARE(run.messages.size(), 1);
+        QVERIFY(run.messages.first().startsWith(QStringLiteral("Erreur n° 62 - Interne 105\r\n")));
         QCOMPARE(errors.errorCode, QStringLiteral("Interne 105"));
         QVERIFY(errors.dataLoadFailed);
         QCOMPARE(data.synonyms.block(0).first(), QStringLiteral("amot1@synonyme1"));
+        QCOMPARE(data.homonyms.entries().first(), QStringLiteral("mot1@homonyme1"));
     }
 
     void missingWordListIsReportedAndLoadingGoesOn()

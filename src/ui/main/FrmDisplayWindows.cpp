@@ -4,6 +4,7 @@
 
 #include "lexicon/AppGlobals.h"
 #include "ui/windows/FrmConseils.h"
+#include "ui/windows/FrmListSyno.h"
 #include "ui/windows/FrmOption.h"
 #include "ui/windows/FrmPropos.h"
 #include "ui/windows/HelpSite.h"
@@ -23,7 +24,10 @@ void FrmDisplay::openDicOrtho() {}
 
 // The synonyms window: shown modally for free browsing, or kept hidden for a
 // one-word lookup when AppGlobals::synonymQueryPending is set.
-void FrmDisplay::openListSyno() {}
+void FrmDisplay::openListSyno()
+{
+    FrmListSyno::open(this);
+}
 
 // The options window; it disables this window while it is open.
 void FrmDisplay::openOptions()
