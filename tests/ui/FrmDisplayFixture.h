@@ -9,6 +9,7 @@
 #include "lexicon/WordList.h"
 #include "support/TestSupport.h"
 #include "ui/main/FrmDisplay.h"
+#include "ui/windows/FirstStart.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -56,6 +57,8 @@ public:
     {
         AppGlobals &globals = AppGlobals::instance();
         globals.appDir = dir.path() + QLatin1Char('/');
+        // A program that has started here before: no tips in the way.
+        FirstStart::markStarted(globals.appDir);
         globals.preferences = AppPreferences {};
         globals.spellingDone = false;
         fillWords(data.words);

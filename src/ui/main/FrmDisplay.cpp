@@ -7,6 +7,7 @@
 #include "ui/main/HelpTexts.h"
 #include "ui/main/MainPictures.h"
 #include "ui/main/MainWindowLook.h"
+#include "ui/windows/FirstStart.h"
 #include "ui/windows/FrmMessage.h"
 #include "ui/windows/WindowChrome.h"
 
@@ -157,7 +158,9 @@ FrmDisplay::FrmDisplay(const LexiconData &data, QWidget *loadingWindow, QWidget 
 
     // 7.
     StageDelayMs = 500;
-    m_firstStart = !QFile::exists(OptionsFile::path(AppGlobals::instance().appDir));
+    // A default options file ships with the program: a marker of its own
+    // tells whether it has started here before.
+    m_firstStart = FirstStart::takeFirstStart(AppGlobals::instance().appDir);
     TimDeb.setSingleShot(true);
     TimDeb.start(10);
 }

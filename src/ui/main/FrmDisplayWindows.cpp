@@ -1,21 +1,23 @@
-// The secondary windows the main window opens, one function each. A window
-// that is not part of the program yet is not opened.
+// The secondary windows the main window opens, one function each.
 #include "ui/main/FrmDisplay.h"
 
 #include "lexicon/AppGlobals.h"
+#include "ui/windows/FrmConseils.h"
 #include "ui/windows/FrmDicOrtho.h"
 #include "ui/windows/FrmListSyno.h"
+#include "ui/windows/FrmOption.h"
 #include "ui/windows/FrmOrtho.h"
+#include "ui/windows/FrmPropos.h"
+#include "ui/windows/HelpSite.h"
 
-#include <QDir>
+#include <QCheckBox>
 #include <QLineEdit>
-#include <QProcess>
 
 void FrmDisplay::openSite()
 {
     Foc->setFocus();
-    // The companion program may be missing; nothing is said then.
-    QProcess::startDetached(QDir::current().filePath(QStringLiteral("SiteWeb.exe")), {}, QDir::currentPath());
+    // The help pages may be missing or no browser found; nothing is said then.
+    HelpSite::open(AppGlobals::instance().appDir);
 }
 
 // The spelling dictionary, modal.
@@ -39,18 +41,29 @@ void FrmDisplay::openListSyno()
 }
 
 // The options window; it disables this window while it is open.
-void FrmDisplay::openOptions() {}
+void FrmDisplay::openOptions()
+{
+    const QPointer<FrmOption> window = FrmOption::open(AppGlobals::instance().preferences, this);
+    // The two spelling boxes follow each other.
+    connect(window, &FrmOption::spellCheckChanged, ChkOrtho, &QCheckBox::setChecked);
+    connect(ChkOrtho, &QCheckBox::toggled, window, &FrmOption::setSpellCheck);
+}
 
 // The search tips; modal at the very first start.
 void FrmDisplay::openConseils(bool modal)
 {
-    Q_UNUSED(modal);
+    if (modal)
+        FrmConseils::showModal(this);
+    else
+        FrmConseils::open(this);
 }
 
 // The About window; it hides this window while it is open.
 void FrmDisplay::openPropos()
 {
-    AppGlobals::instance().messageAnswer = 0;
+    // Clears the contact window's marker first, so that closing the About
+    // window by itself brings this window back.
+    FrmPropos::open(this);
 }
 
 // The automatic spelling check of AppGlobals::wordToCheck. The spelling

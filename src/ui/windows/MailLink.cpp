@@ -1,0 +1,85 @@
+#include "ui/windows/MailLink.h"
+
+#include "lexicon/TextCodec.h"
+#include "ui/windows/ShellOpen.h"
+
+#include <QStringList>
+
+namespace {
+bool isPlainAscii(unsigned char byte)
+{
+    return (byte >= '0' && byte <= '9') || (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z');
+}
+
+// "key=" + piece + "&" for every non-empty piece of a ";"-separated list.
+QString recipientPart(const QString &key, const QString &list)
+{
+    QString part;
+    for (const QString &piece : list.split(QLatin1Char(';'))) {
+        if (!piece.isEmpty())
+            part += key + QLatin1Char('=') + piece + QLatin1Char('&');
+    }
+    return part;
+}
+} // namespace
+
+QString PercentEncode(QStringView text)
+{
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    QString encoded;
+    encoded.reserve(text.size() * 3);
+    for (const char32_t codePoint : text.toUcs4()) {
+        // A character beyond the 16-bit range is one character, hence one "?".
+        const int code = codePoint > 0xFFFF ? -1 : TextCodec::windows1252Code(QChar(char16_t(codePoint)));
+        const auto byte = static_cast<unsigned char>(code < 0 ? '?' : code);
+        if (isPlainAscii(byte)) {
+            encoded += QLatin1Char(char(byte));
+        } else {
+            encoded += QLatin1Char('%');
+            encoded += QLatin1Char(kHex[byte >> 4]);
+            encoded += QLatin1Char(kHex[byte & 0x0F]);
+        }
+    }
+    return encoded;
+}
+
+QString MailLinkText(const QString &to, const QString &cc, const QString &bcc,
+                     const QString &subject, const QString &body)
+{
+    if (to.isEmpty())
+        return {};
+    QString recipients = recipientPart(QStringLiteral("to"), to);
+    if (!cc.isEmpty())
+        recipients += recipientPart(QStringLiteral("cc"), cc);
+    if (!bcc.isEmpty())
+        recipients += recipientPart(QStringLiteral("bcc"), bcc);
+    recipients.chop(1);
+    if (recipients.isEmpty())
+        return {};
+
+    QString tail;
+    if (!subject.isEmpty()) {
+        // A "#" would start the link's fragment: the mail program would drop
+        // the rest of the subject and the whole message text.
+        QString kept = subject;
+        kept.replace(QLatin1Char('#'), QStringLiteral("%23"));
+        tail += QStringLiteral("&Subject=") + kept;
+    }
+    const QString encodedBody = PercentEncode(body);
+    if (!encodedBody.isEmpty())
+        tail += QStringLiteral("&Body=") + encodedBody;
+    return QStringLiteral("mailto:?") + recipients + tail;
+}
+
+void OpenMailLink(const QString &to, const QString &cc, const QString &bcc,
+                  const QString &subject, const QString &body)
+{
+    const QString link = MailLinkText(to, cc, bcc, subject, body);
+    if (!link.isEmpty())
+        ShellOpen(link);
+}
+
+void MailPublisher(const QString &subject, const QString &body)
+{
+    OpenMailLink(QString::fromLatin1(PublisherAddress), QString(), QString(), subject, body);
+}

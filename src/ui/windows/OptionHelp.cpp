@@ -1,0 +1,48 @@
+#include "ui/windows/OptionHelp.h"
+
+#include <QStringList>
+#include <array>
+
+namespace {
+// The six trailing blanks of some lines belong to the texts.
+const std::array<QStringList, OptionHelp::Count> &allLines()
+{
+    static const std::array<QStringList, OptionHelp::Count> lines {
+        QStringList {
+            QStringLiteral("Si coché, quand on quitte le programme, les options de la recherche      "),
+            QStringLiteral("sont sauvegardées."),
+            QString(),
+        },
+        QStringList {
+            QStringLiteral("Les solutions déjà affichées dans une liste ne seront pas affichées      "),
+            QStringLiteral("dans la liste suivante."),
+            QStringLiteral("Pour une recherche plus ciblée, il est conseillé de ne pas cocher"),
+            QStringLiteral("cette case."),
+        },
+        QStringList {
+            QString(),
+            QStringLiteral("Si non coché, n'affichera pas les messages qui n'ont pas      "),
+            QStringLiteral("une importance essentielle."),
+        },
+        QStringList {
+            QStringLiteral("Vérifier automatiquement l'orthographe du mot proposé.      "),
+        },
+        QStringList {
+            QStringLiteral("Dans la recherche de l'orthographe, inclure les mots ayant une lettre      "),
+            QStringLiteral("de plus ou de moins que le mot à rechercher."),
+        },
+    };
+    return lines;
+}
+} // namespace
+
+namespace OptionHelp {
+
+QString text(int index)
+{
+    if (index < 0 || index >= Count)
+        return {};
+    return allLines()[index].join(QStringLiteral("\r\n"));
+}
+
+} // namespace OptionHelp

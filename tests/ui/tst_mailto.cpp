@@ -1,0 +1,124 @@
+// The e-mail link: percent-encoding of the message text, the recipients, the
+// subject, and what reaches the desktop.
+#include "ui/DesktopRecorder.h"
+#include "ui/windows/MailLink.h"
+
+#include <QTest>
+
+class TestMailLink : public QObject {
+    Q_OBJECT
+private slots:
+    void percentEncode_data();
+    void percentEncode();
+    void recipients_data();
+    void recipients();
+    void subjectGoesInAsTyped();
+    void nothingOpensWithoutRecipient();
+    void linkReachesDesktopUnchanged();
+    void publisherMessage();
+};
+
+void TestMailLink::percentEncode_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("encoded");
+    QTest::newRow("contact form body")
+        << QStringLiteral("Nom: A\r\nPrénom: B\r\n\r\nBonjour, à bientôt !")
+        << QStringLiteral("Nom%3A%20A%0D%0APr%E9nom%3A%20B%0D%0A%0D%0ABonjour%2C%20%E0%20bient%F4t%20%21");
+    QTest::newRow("letters") << QStringLiteral("abc") << QStringLiteral("abc");
+    QTest::newRow("digits and capitals") << QStringLiteral("AZaz09") << QStringLiteral("AZaz09");
+    QTest::newRow("blank") << QStringLiteral("a b") << QStringLiteral("a%20b");
+    QTest::newRow("e acute is one Windows-1252 byte") << QStringLiteral("é") << QStringLiteral("%E9");
+    QTest::newRow("tab keeps its leading zero") << QStringLiteral("\t") << QStringLiteral("%09");
+    QTest::newRow("ampersand") << QStringLiteral("&") << QStringLiteral("%26");
+    QTest::newRow("unreserved marks are encoded too") << QStringLiteral("-._~") << QStringLiteral("%2D%2E%5F%7E");
+    QTest::newRow("euro and oe ligature have bytes above 0x7F")
+        << QStringLiteral("€œ") << QStringLiteral("%80%9C");
+    QTest::newRow("outside Windows-1252 becomes a question mark") << QStringLiteral("ĉ") << QStringLiteral("%3F");
+    QTest::newRow("a character beyond 16 bits is one question mark")
+        << QString::fromUcs4(U"a\U0001F600b") << QStringLiteral("a%3Fb");
+    QTest::newRow("empty") << QString() << QString();
+}
+
+void TestMailLink::percentEncode()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, encoded);
+    QCOMPARE(PercentEncode(text), encoded);
+}
+
+void TestMailLink::recipients_data()
+{
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<QString>("cc");
+    QTest::addColumn<QString>("bcc");
+    QTest::addColumn<QString>("link");
+    QTest::newRow("empty pieces are skipped, bcc without cc")
+        << QStringLiteral("a;;b") << QString() << QStringLiteral("c") << QStringLiteral("mailto:?to=a&to=b&bcc=c");
+    QTest::newRow("to, cc, bcc in this order")
+        << QStringLiteral("a") << QStringLiteral("x;y") << QStringLiteral("z")
+        << QStringLiteral("mailto:?to=a&cc=x&cc=y&bcc=z");
+    QTest::newRow("trailing separator") << QStringLiteral("a;") << QString() << QString() << QStringLiteral("mailto:?to=a");
+    QTest::newRow("only separators: no link") << QStringLiteral(";;") << QString() << QString() << QString();
+    QTest::newRow("only separators everywhere: no link")
+        << QStringLiteral(";") << QStringLiteral(";") << QStringLiteral(";") << QString();
+    QTest::newRow("cc alone cannot make a link") << QString() << QStringLiteral("x") << QString() << QString();
+}
+
+void TestMailLink::recipients()
+{
+    QFETCH(QString, to);
+    QFETCH(QString, cc);
+    QFETCH(QString, bcc);
+    QFETCH(QString, link);
+    QCOMPARE(MailLinkText(to, cc, bcc, QString(), QString()), link);
+}
+
+void TestMailLink::subjectGoesInAsTyped()
+{
+    // The subject is not encoded; the same character in the body is.
+    QCOMPARE(MailLinkText(QStringLiteral("a"), {}, {}, QStringLiteral("Q&R é"), QStringLiteral("Q&R")),
+             QStringLiteral("mailto:?to=a&Subject=Q&R é&Body=Q%26R"));
+    QCOMPARE(MailLinkText(QStringLiteral("a"), {}, {}, {}, QStringLiteral("x")),
+             QStringLiteral("mailto:?to=a&Body=x"));
+    QCOMPARE(MailLinkText(QStringLiteral("a"), {}, {}, QStringLiteral("s"), {}),
+             QStringLiteral("mailto:?to=a&Subject=s"));
+    // A "#" would end the link for the mail program and lose the message.
+    QCOMPARE(MailLinkText(QStringLiteral("a"), {}, {}, QStringLiteral("n#2"), QStringLiteral("x")),
+             QStringLiteral("mailto:?to=a&Subject=n%232&Body=x"));
+}
+
+void TestMailLink::nothingOpensWithoutRecipient()
+{
+    DesktopRecorder desktop;
+    OpenMailLink(QString(), QStringLiteral("c"), QStringLiteral("b"), QStringLiteral("s"), QStringLiteral("x"));
+    OpenMailLink(QStringLiteral(";"), QString(), QString(), QStringLiteral("s"), QStringLiteral("x"));
+    QVERIFY(desktop.opened.isEmpty());
+    QVERIFY(desktop.offered.isEmpty());
+}
+
+void TestMailLink::linkReachesDesktopUnchanged()
+{
+    DesktopRecorder desktop;
+    OpenMailLink(QStringLiteral("a@b.fr"), {}, {}, QStringLiteral("Versalune version 2.52"),
+                 QStringLiteral("é 100%"));
+    QCOMPARE(desktop.opened.size(), 1);
+    const QUrl url = desktop.opened.first();
+    QCOMPARE(url.scheme(), QStringLiteral("mailto"));
+    // The blanks of the subject are the only change on the way out.
+    QCOMPARE(url.toString(QUrl::FullyEncoded),
+             QStringLiteral("mailto:?to=a@b.fr&Subject=Versalune%20version%202.52&Body=%E9%20100%25"));
+}
+
+void TestMailLink::publisherMessage()
+{
+    DesktopRecorder desktop(false);
+    MailPublisher(QStringLiteral("Objet"), QStringLiteral("Nom: A"));
+    // Refused by the desktop: the same link is offered to be opened another way.
+    QCOMPARE(desktop.offered,
+             QStringList {QStringLiteral("mailto:?to=") + QString::fromLatin1(PublisherAddress)
+                          + QStringLiteral("&Subject=Objet&Body=Nom%3A%20A")});
+}
+
+QTEST_GUILESS_MAIN(TestMailLink)
+#include "tst_mailto.moc"
