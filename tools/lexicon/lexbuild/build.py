@@ -62,7 +62,10 @@ def build(args):
     blocks = synonyms.build_blocks(syn_entries, key, common, report)
     write_bytes(os.path.join(data, "listsyno.ret"), synonyms.file_bytes(blocks, syn_entries, key))
 
-    homo = homonyms.file_lines(homonyms.homonym_lines(src.load_homophones(), common))
+    sounds = collections.defaultdict(set)
+    for l in lines:
+        sounds[l.headword].add(l.phonemes)
+    homo = homonyms.file_lines(homonyms.homonym_lines(src.load_homophones(), common, sounds))
     write_bytes(os.path.join(data, "listhomo.ret"), lines_crlf(homo))
 
     all_forms = [w for ws in words.values() for w in ws]
@@ -72,7 +75,8 @@ def build(args):
 
     block_sizes = [len(blocks[chr(c)]) for c in range(ord("A"), ord("Z") + 1)]
     write_bytes(os.path.join(args.repo, "src/lexicon/DataSizes.h"),
-                datasizes.header_text(block_sizes, len(homo), len(anacyclics), len(palindromes)).encode())
+                datasizes.header_text(block_sizes, len(homo), len(anacyclics), len(palindromes),
+                                          len(lines), len(exact), len(approx)).encode())
     write_bytes(os.path.join(data, "SOURCES.md"), _sources_text(src).encode("utf-8"))
 
     per_cat = collections.Counter()
@@ -97,6 +101,10 @@ def build(args):
                              "blocs : " + " ".join("%s:%d" % (chr(65 + i), n) for i, n in enumerate(block_sizes))])
     report.add("Homonymes", ["lignes : %d" % len(homo)])
     report.add("Jeux de mots", ["anacycliques : %d, palindromes : %d" % (len(anacyclics), len(palindromes))])
+    with open(os.path.join(src.cache_dir, "english.txt"), "w", encoding="utf-8") as f:
+        for l in lines:
+            if l.how == "english":
+                f.write("%s\t%s\t%s\n" % (l.headword, "".join(l.phonemes), l.exact))
     text = report.text()
     print(text)
     with open(os.path.join(src.cache_dir, "report.txt"), "w", encoding="utf-8") as f:

@@ -6,8 +6,9 @@ LIQUIDS = {"l", "ʁ"}
 OBSTRUENTS = {"p", "b", "t", "d", "k", "ɡ", "f", "v"}
 
 
-def fixed_ipa(form, lemma, category):
-    for key in (form + ":" + category, form + "/" + lemma, form):
+def fixed_ipa(form, lemma, categories):
+    keys = [form + ":" + c for c in categories] + [form + "/" + lemma, form]
+    for key in keys:
         if key in mends.FIXED:
             return mends.FIXED[key]
     return None
@@ -50,13 +51,14 @@ def mend_nasal_palatal(form, ph):
 
 
 def mend_glides(ph):
-    """Hiatus and semi-vowels as French says them: "prière" pri-yère, "nuit" one syllable."""
+    """Hiatus and semi-vowels as French says them: "prière" pri-yère, "rien" and
+    "nuit" one syllable; after a consonant and l or r the vowel stays ("cruel")."""
     out = []
     for i, p in enumerate(ph):
         nxt = ph[i + 1] if i + 1 < len(ph) else None
         after_cluster = i >= 2 and ph[i - 1] in LIQUIDS and ph[i - 2] in OBSTRUENTS
         if p == "i" and nxt is not None and is_vowel(nxt):
-            out.extend(["i", "j"])
+            out.extend(["i", "j"] if after_cluster else ["j"])
             continue
         if p == "y" and nxt is not None and is_vowel(nxt):
             if not after_cluster or nxt == "i":
@@ -108,7 +110,7 @@ class Pronouncer:
     def prepare(self, entries):
         spellings = set()
         for e in entries:
-            if fixed_ipa(e.form, e.lemma, e.category) is None:
+            if fixed_ipa(e.form, e.lemma, e.categories or (e.category,)) is None:
                 spellings.add(spoken_spelling(e))
         first = self.voice.ipa_many(sorted(spellings))
         again = sorted({respelled(s) for s, ipa in first.items() if english_reading(ipa)} - set(first))
@@ -124,7 +126,7 @@ class Pronouncer:
         return ipa, False
 
     def phonemes(self, entry):
-        fixed = fixed_ipa(entry.form, entry.lemma, entry.category)
+        fixed = fixed_ipa(entry.form, entry.lemma, entry.categories or (entry.category,))
         if fixed is not None:
             return split_ipa(fixed), "mend"
         spelling = spoken_spelling(entry)
