@@ -64,7 +64,8 @@ def build(args):
 
     sounds = collections.defaultdict(set)
     for l in lines:
-        sounds[l.headword].add(l.phonemes)
+        if not l.conjugated:  # homophones are lemmas: "violent" is not "viole"
+            sounds[l.headword].add(l.phonemes)
     homo = homonyms.file_lines(homonyms.homonym_lines(src.load_homophones(), common, sounds))
     write_bytes(os.path.join(data, "listhomo.ret"), lines_crlf(homo))
 

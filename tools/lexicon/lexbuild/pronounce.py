@@ -34,6 +34,34 @@ def respelled(spelling):
     return spelling.replace("th", "t")
 
 
+VOWEL_LETTERS = set("aeiouyéèêëàâäîïôöûùü")
+FRENCH_ACCENTS = set("éèêëàâîïôûùç")
+FRENCH_ENDINGS = ("ions", "ez", "ent", "ait", "aient", "ée", "ées", "és", "ade", "ades", "ide", "ides",
+                  "ique", "iques", "isme", "iste", "age", "ages", "ette", "eur", "euse", "eux", "oir",
+                  "oire", "ure", "ine", "ienne", "ien", "ois", "oise", "if", "ive", "ante", "ement")
+ENGLISH_MARKS = ("w", "oo", "ee", "ea", "sh", "ck", "k", "ing", "y")
+
+
+def looks_french(form, is_verb):
+    """A word the voice took for English although French spells it its own way."""
+    if set(form) & FRENCH_ACCENTS:
+        return True
+    if any(m in form for m in ENGLISH_MARKS):
+        return False
+    return is_verb or form.endswith(FRENCH_ENDINGS)
+
+
+def split_spellings(form):
+    """The word cut before a syllable (vowel, then consonant and vowel), left to right:
+    read in two pieces, the voice reads each in French."""
+    out = []
+    for i in range(2, len(form) - 2):
+        if (form[i - 1] in VOWEL_LETTERS and form[i] not in VOWEL_LETTERS and form[i] not in "sx-'"
+                and form[i + 1] in VOWEL_LETTERS):
+            out.append(form[:i] + "-" + form[i:])
+    return out
+
+
 def mend_nasal_palatal(form, ph):
     """The voice says "gn" as n + j (signe, oignon): one palatal nasal."""
     count = form.count("gn")
@@ -77,9 +105,14 @@ def mend_geminates(ph):
     return out
 
 
-def mend_english_ending(form, ph):
-    """Loanwords read as English lose their final r: "leader" is said lideur."""
+def mend_english_ending(form, ph, is_verb=False):
+    """Loanwords read as English lose their final r: "leader" is said lideur; a
+    French verb made of one ("relooker") still ends its infinitive in "é"."""
     base = form[:-1] if form.endswith("s") else form
+    if is_verb and form.endswith("er") and len(ph) >= 2 and ph[-1] == "ʁ" and ph[-2] in ("ə", "œ"):
+        return ph[:-2] + ["e"]
+    if is_verb and form.endswith("er") and ph and ph[-1] in ("ə", "œ"):
+        return ph[:-1] + ["e"]
     if ph and ph[-1] in ("ə", "œ"):
         if base.endswith("er"):
             return ph[:-1] + ["œ", "ʁ"]
@@ -106,24 +139,38 @@ class Pronouncer:
     def __init__(self, voice):
         self.voice = voice
         self.english = set()   # spellings still read as English after respelling
+        self.french_looking = set()
 
     def prepare(self, entries):
         spellings = set()
         for e in entries:
             if fixed_ipa(e.form, e.lemma, e.categories or (e.category,)) is None:
                 spellings.add(spoken_spelling(e))
+        verbs = {spoken_spelling(e) for e in entries if e.is_verb}
         first = self.voice.ipa_many(sorted(spellings))
         again = sorted({respelled(s) for s, ipa in first.items() if english_reading(ipa)} - set(first))
-        self.voice.ipa_many(again)
+        second = self.voice.ipa_many(again)
+        pieces = set()
+        for s, ipa in first.items():
+            if english_reading(ipa) and english_reading(second.get(respelled(s), ipa)) \
+                    and looks_french(s, s in verbs):
+                pieces.update(split_spellings(respelled(s)))
+        self.voice.ipa_many(sorted(pieces))
+        self.french_looking = {s for s in first if looks_french(s, s in verbs)}
 
     def raw_ipa(self, spelling):
         ipa = self.voice.cache[spelling]
-        if english_reading(ipa):
-            other = respelled(spelling)
-            if other != spelling and not english_reading(self.voice.cache.get(other, "(")):
-                return self.voice.cache[other], False
-            return ipa, True
-        return ipa, False
+        if not english_reading(ipa):
+            return ipa, False
+        other = respelled(spelling)
+        if other != spelling and not english_reading(self.voice.cache.get(other, "(")):
+            return self.voice.cache[other], False
+        if spelling in self.french_looking:
+            for piece in split_spellings(other):
+                split = self.voice.cache.get(piece, "(")
+                if not english_reading(split):
+                    return split, False
+        return ipa, True
 
     def phonemes(self, entry):
         fixed = fixed_ipa(entry.form, entry.lemma, entry.categories or (entry.category,))
@@ -135,7 +182,7 @@ class Pronouncer:
         how = "voice"
         if english:
             self.english.add(entry.form)
-            ph = mend_english_ending(entry.form, ph)
+            ph = mend_english_ending(entry.form, ph, entry.is_verb)
             how = "english"
         ph = mend_nasal_palatal(spelling, ph)
         ph = mend_geminates(ph)

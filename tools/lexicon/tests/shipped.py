@@ -55,11 +55,16 @@ def word_rows():
     return _rows
 
 
+_by_word = None
+
+
 def rows_by_word():
-    out = {}
-    for head, fields in word_rows():
-        out.setdefault(head, []).append(fields)
-    return out
+    global _by_word
+    if _by_word is None:
+        _by_word = {}
+        for head, fields in word_rows():
+            _by_word.setdefault(head, []).append(fields)
+    return _by_word
 
 
 def hand_list():

@@ -8,8 +8,8 @@ from lexbuild import cipher
 from lexbuild.forms import Entry
 from lexbuild.frenchorder import sort_key
 from lexbuild.phonemes import keys, split_ipa
-from lexbuild.pronounce import (mend_english_ending, mend_glides, mend_nasal_palatal, mend_tions,
-                                spoken_spelling)
+from lexbuild.pronounce import (looks_french, mend_english_ending, mend_glides, mend_nasal_palatal,
+                                mend_tions, split_spellings, spoken_spelling)
 from lexbuild.searchkey import prepare_search_key, written_tail
 from shipped import hand_list
 
@@ -103,6 +103,15 @@ class Mends(unittest.TestCase):
     def test_english_final_r(self):
         self.assertEqual(mend_english_ending("leader", split_ipa("lidə")), split_ipa("lidœʁ"))
         self.assertEqual(mend_english_ending("speakers", split_ipa("spikə")), split_ipa("spikœʁ"))
+        self.assertEqual(mend_english_ending("relooker", split_ipa("ʁilukœʁ"), is_verb=True),
+                         split_ipa("ʁiluke"))
+
+    def test_words_taken_for_english_are_cut_into_french_pieces(self):
+        self.assertTrue(looks_french("insipides", False))
+        self.assertTrue(looks_french("bipède", False))
+        self.assertFalse(looks_french("speaker", False))
+        self.assertIn("insi-pides", split_spellings("insipides"))
+        self.assertNotIn("pré-sent", split_spellings("présent"))  # a lone s between vowels is z
 
 
 class Cipher(unittest.TestCase):
