@@ -19,7 +19,7 @@ FIXED = {
     "brut": "bʁyt", "chut": "ʃyt", "scorbut": "skɔʁbyt", "granit": "ɡʁanit", "déficit": "defisit",
     "transit": "tʁɑ̃zit", "aconit": "akɔnit", "coït": "kɔit", "exeat": "ɛɡzeat",
     "ouest": "wɛst", "est-ouest": "ɛstwɛst", "fait:NOM": "fɛ",
-    "dos": "do", "fier:VER": "fje", "cerf": "sɛʁ", "nerf": "nɛʁ", "clef": "kle", "porc": "pɔʁ", "tabac": "taba", "estomac": "ɛstɔma",
+    "dos": "do", "hit": "it", "hits": "it", "eth": "ɛt", "ers": "ɛʁ", "fier:VER": "fje", "cerf": "sɛʁ", "nerf": "nɛʁ", "clef": "kle", "porc": "pɔʁ", "tabac": "taba", "estomac": "ɛstɔma",
     "almanach": "almana", "croc": "kʁo", "escroc": "ɛskʁo", "accroc": "akʁo", "raccroc": "ʁakʁo",
     "caoutchouc": "kautʃu", "broc": "bʁo", "banc": "bɑ̃", "flanc": "flɑ̃", "tronc": "tʁɔ̃",
     "ail": "aj", "abbaye": "abei", "pays": "pei", "paysan": "peizɑ̃", "paysanne": "peizan",

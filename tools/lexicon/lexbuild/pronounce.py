@@ -188,6 +188,9 @@ class Pronouncer:
         ph = mend_geminates(ph)
         ph = mend_glides(ph)
         ph = mend_tions(entry, ph)
-        if not ph:
+        if not any(is_vowel(p) for p in ph):
+            # the voice said "houes" as a bare w: a glide alone is the vowel
+            ph = [{"j": "i", "w": "u", "ɥ": "y"}.get(p, p) for p in ph]
+        if not any(is_vowel(p) for p in ph):
             return None, "silent"
         return ph, how

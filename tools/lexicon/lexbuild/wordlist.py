@@ -64,7 +64,7 @@ def build_lines(entries, pronouncer, common, report):
     for e in entries:
         ph, how = pronouncer.phonemes(e)
         if ph is None:
-            report.leave_out("sans prononciation", e.form)
+            report.leave_out("sans voyelle prononcée", e.form)
             continue
         pron[e] = ph
         hows[e] = how
