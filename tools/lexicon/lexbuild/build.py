@@ -15,9 +15,10 @@ HERE = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 REPO = os.path.dirname(os.path.dirname(HERE))
 
 
-def _word_list(src, key, report, common):
+def _word_list(src, key, report, common, thes):
     lexicon = src.load_lexicon()
     entries = forms.read_entries(lexicon, report)
+    entries += forms.expressions(thes, {e.form for e in entries})
     # forms that could never be chosen are not worth asking the voice about
     wanted = [e for e in entries
               if not (e.conjugated and max(common.get(e.lemma, 0), common.get(e.form, 0)) == 0)]
@@ -45,7 +46,7 @@ def build(args):
     thes = thesaurus.read_thesaurus(src.thesaurus_path)
     common = thesaurus.commonness(thes)
 
-    lines, lexicon, pronouncer = _word_list(src, key, report, common)
+    lines, lexicon, pronouncer = _word_list(src, key, report, common, thes)
     write_bytes(os.path.join(data, "3_LISTE_DES_MOTS.103"),
                 lines_crlf([l.record(key) for l in lines]) + b"\0\0\0")
     exact = soundlists.exact_sounds(lines)

@@ -141,6 +141,23 @@ def read_entries(lexicon, report):
     return entries
 
 
+def expressions(thesaurus_entries, known):
+    """Thesaurus headwords of several words ("à côté", "tout à fait"), as locutions."""
+    out = []
+    seen = set()
+    for head, _ in thesaurus_entries:
+        if " " not in head or head in seen or head != head.lower() or not set(head) <= HEADWORD_CHARS:
+            continue
+        if head.startswith((" ", "-")) or head.endswith((" ", "-", "'")) or "  " in head:
+            continue
+        last = head.split()[-1]
+        if last not in known or last in ("de", "du", "des", "à", "que", "le", "la", "les", "se", "en"):
+            continue  # it must end with a French word that can take a rhyme
+        seen.add(head)
+        out.append(Entry(head, head, (), "*", "LOC", "base", ("LOC",)))
+    return out
+
+
 def spelling_forms(lexicon):
     """Every correct form for the spelling lists (all spelling variants), Latin-1 only."""
     out = set()

@@ -25,6 +25,14 @@ def spoken_spelling(entry):
     return form
 
 
+def expression_parts(form):
+    """(the words before the last, the last word) of an expression, or None for a word."""
+    if " " not in form:
+        return None
+    head, _, last = form.rpartition(" ")
+    return head, last
+
+
 def english_reading(ipa):
     return "(en)" in ipa or "(" in ipa
 
@@ -144,7 +152,10 @@ class Pronouncer:
     def prepare(self, entries):
         spellings = set()
         for e in entries:
-            if fixed_ipa(e.form, e.lemma, e.categories or (e.category,)) is None:
+            parts = expression_parts(e.form)
+            if parts:
+                spellings.add(parts[0])
+            elif fixed_ipa(e.form, e.lemma, e.categories or (e.category,)) is None:
                 spellings.add(spoken_spelling(e))
         verbs = {spoken_spelling(e) for e in entries if e.is_verb}
         first = self.voice.ipa_many(sorted(spellings))
@@ -171,6 +182,15 @@ class Pronouncer:
                 if not english_reading(split):
                     return split, False
         return ipa, True
+
+    def expression_phonemes(self, entry, said):
+        """An expression ends as its last word is said on its own ("à contresens")."""
+        head, last = expression_parts(entry.form)
+        if last not in said:
+            return None, "silent"
+        ipa, _ = self.raw_ipa(head)
+        ph = mend_glides(mend_geminates(mend_nasal_palatal(head, split_ipa(ipa))))
+        return ph + list(said[last]), "expression"
 
     def phonemes(self, entry):
         fixed = fixed_ipa(entry.form, entry.lemma, entry.categories or (entry.category,))

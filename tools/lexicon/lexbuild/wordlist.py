@@ -61,8 +61,15 @@ def build_lines(entries, pronouncer, common, report):
     """Lines for every entry, grouped by form and pronunciation."""
     pron = {}
     hows = {}
-    for e in entries:
-        ph, how = pronouncer.phonemes(e)
+    said = {}  # how each word is said on its own, for the expressions ending with it
+    words = [e for e in entries if " " not in e.form]
+    for e in words + [e for e in entries if " " in e.form]:
+        if " " in e.form:
+            ph, how = pronouncer.expression_phonemes(e, said)
+        else:
+            ph, how = pronouncer.phonemes(e)
+            if ph is not None and not e.conjugated and (e.kind == "base" or e.form not in said):
+                said[e.form] = tuple(ph)
         if ph is None:
             report.leave_out("sans voyelle prononcée", e.form)
             continue
