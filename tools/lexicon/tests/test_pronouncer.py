@@ -33,6 +33,8 @@ class PronouncerOnHandList(unittest.TestCase):
                 said.setdefault(e.form, []).append((keys(ph), e.categories))
         wrong = []
         for word, exact, approx, syl, cat, _ in hand_list():
+            if " " in word:
+                continue  # expressions come from the thesaurus; test_word_list checks them
             readings = said.get(word, [])
             if not any(k == (exact, approx, syl) and (cat is None or cat in cats) for k, cats in readings):
                 wrong.append((word, (exact, approx, syl, cat), readings))
