@@ -8,7 +8,7 @@ one keyed "spelling:CATEGORY" only to that use of the form ("est", east).
 FIXED = {
     # final consonants that are sounded
     "fils/fils": "fis", "os/os": "ɔs", "cassis": "kasis", "vis:NOM": "vis", "est:NOM": "ɛst",
-    "as:NOM": "ɑs", "mars:NOM": "maʁs", "ours": "uʁs", "mœurs": "mœʁs",
+    "as:NOM": "ɑs", "as/avoir": "a", "mars:NOM": "maʁs", "ours": "uʁs", "mœurs": "mœʁs",
     "sept": "sɛt", "août": "ut", "but": "byt", "gens": "ʒɑ̃", "jadis": "ʒadis", "lis:NOM": "lis",
     "oasis": "ɔazis", "iris": "iʁis", "tennis": "tenis", "bis": "bis", "fœtus": "fetys",
     "lapsus": "lapsys", "cactus": "kaktys", "virus": "viʁys", "blocus": "blɔkys",

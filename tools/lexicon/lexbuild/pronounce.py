@@ -187,7 +187,7 @@ class Pronouncer:
         """An expression ends as its last word is said on its own ("à contresens")."""
         head, last = expression_parts(entry.form)
         if last not in said:
-            return None, "silent"
+            return None, "unknown last word"
         ipa, _ = self.raw_ipa(head)
         ph = mend_glides(mend_geminates(mend_nasal_palatal(head, split_ipa(ipa))))
         return ph + list(said[last]), "expression"

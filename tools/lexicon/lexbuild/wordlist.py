@@ -71,7 +71,8 @@ def build_lines(entries, pronouncer, common, report):
             if ph is not None and not e.conjugated and (e.kind == "base" or e.form not in said):
                 said[e.form] = tuple(ph)
         if ph is None:
-            report.leave_out("sans voyelle prononcée", e.form)
+            report.leave_out("expression au dernier mot inconnu" if how == "unknown last word"
+                             else "sans voyelle prononcée", e.form)
             continue
         pron[e] = ph
         hows[e] = how
@@ -102,6 +103,8 @@ def build_lines(entries, pronouncer, common, report):
             c += 20  # irregular verbs are the common ones
         apart = spoken_apart(e, (exact, approx))
         s = score(e.kind, c, apart, e.form, e.category)
+        if e.is_verb and e.tags and e.tags[0].startswith("V0"):
+            s = 20000  # "est", "as", "es": être and avoir come before any homograph
         k = (e.form, exact, approx, syl)
         line = lines.get(k)
         if line is None:
@@ -150,6 +153,8 @@ def choose(lines, key, report, target=TARGET_LINES):
         group = [l for l in readings[line.headword] if storable(l, key, report)]
         taken.add(line.headword)
         chosen.extend(group)
-    # homographs: the reading that is not a conjugated form first, then the commoner
-    chosen.sort(key=lambda l: (sort_key(l.headword), l.conjugated, -l.score, l.exact, l.approx))
+    # homographs: a search takes the first line, so être and avoir first, then
+    # the reading that is not a conjugated form ("portions", noun), then the commoner
+    chosen.sort(key=lambda l: (sort_key(l.headword), l.score < 20000, l.conjugated, -l.score,
+                               l.exact, l.approx))
     return chosen

@@ -90,6 +90,14 @@ class Pronunciations(unittest.TestCase):
         self.assertNotEqual(exact("feu"), exact("peu"))
         self.assertNotEqual(approx("feu"), approx("peu"))
 
+    def test_homographs_give_the_expected_reading_first(self):
+        """A search takes the sound of the first line whose written tail fits."""
+        first = {"est": "é", "as": "a", "portions": "sïon", "président": "idan", "fils": "fis",
+                 "couvent": "ouvan", "content": "ontan"}
+        for word, exact in first.items():
+            self.assertEqual(self._lines(word)[0][0], exact, word)
+        self.assertEqual(len(self._lines("portions")), 2, "noun and verb are said apart")
+
     def test_hand_checked_words(self):
         """Every hand-checked word that the list holds has the keys it is said with."""
         wrong, missing, total = [], [], 0
