@@ -13,8 +13,14 @@ TARGET_LINES = 88000
 # How much a form is worth to a verse writer. c is the commonness of its word
 # (0 when the thesaurus does not know it); words the thesaurus does not know are
 # ranked by length, short words being the common ones.
-def score(kind, c, spoken_apart, form, category="NOM"):
-    rare = 1500 - 30 * min(len(form), 30)
+def person_weight(tags):
+    """Verse uses the singular and the third plural most; "nous" and "vous" forms less."""
+    persons = {t[:2] for t in tags if t[:1] in "123" and len(t) >= 2}
+    return 1.0 if persons - {"1p", "2p"} else 0.6
+
+
+def score(kind, c, spoken_apart, form, category="NOM", tags=()):
+    rare = 1400 - 30 * min(len(form), 30)
     if kind == "base" and category not in ("NOM", "ADJ"):
         return 10000 + c  # grammatical words and adverbs: few, and all worth having
     if kind in ("base", "inf", "pp"):
@@ -26,7 +32,7 @@ def score(kind, c, spoken_apart, form, category="NOM"):
     if kind == "ppr":
         return 8000 + c if c else 500
     if kind == "conj":
-        return 1000 + 10 * c if c else 100
+        return 1000 + 10 * c * person_weight(tags) if c else 100
     return 500 + 5 * c if c else 50
 
 
@@ -102,7 +108,7 @@ def build_lines(entries, pronouncer, common, report):
         if e.is_verb and c and e.tags and e.tags[0][:2] in ("V0", "V3"):
             c += 20  # irregular verbs are the common ones
         apart = spoken_apart(e, (exact, approx))
-        s = score(e.kind, c, apart, e.form, e.category)
+        s = score(e.kind, c, apart, e.form, e.category, e.tags)
         if e.is_verb and e.tags and e.tags[0].startswith("V0"):
             s = 20000  # "est", "as", "es": être and avoir come before any homograph
         k = (e.form, exact, approx, syl)
