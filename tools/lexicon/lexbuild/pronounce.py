@@ -129,6 +129,26 @@ def mend_english_ending(form, ph, is_verb=False):
     return ph
 
 
+FRENCH_ER = ("ier", "ïer", "yer", "ger", "cher", "ller", "aïer")
+ENGLISH_ER = ("k", "w", "oo", "ee", "ea", "ai", "oi", "mm", "pp", "tt", "gg", "cc", "igner")
+
+
+def mend_foreign_er(form, ph, verb_forms):
+    """"-er" read "é" is French only in "-ier", "-ger", "-cher"... and in infinitives;
+    other nouns in "-er" are borrowed and say "-ère" ("geyser", "pater") or, from
+    English, "-eur" ("drummer", "spoiler")."""
+    base = form[:-1] if form.endswith("ers") else form
+    last = base.rpartition("-")[2]
+    if not base.endswith("er") or base.endswith(FRENCH_ER) or last in verb_forms:
+        return ph
+    if any(base[i:] in verb_forms for i in range(1, len(base) - 3)):
+        return ph  # ends with an infinitive: "pourparler"
+    if not ph or ph[-1] != "e":
+        return ph
+    vowel = "œ" if any(m in base for m in ENGLISH_ER) else "ɛ"
+    return ph[:-1] + [vowel, "ʁ"]
+
+
 def mend_tions(entry, ph):
     """"nous portions" says t where the noun "les portions" says s."""
     if not entry.is_verb or entry.lemma.endswith("tier"):
@@ -148,6 +168,7 @@ class Pronouncer:
         self.voice = voice
         self.english = set()   # spellings still read as English after respelling
         self.french_looking = set()
+        self.verb_forms = set()
 
     def prepare(self, entries):
         spellings = set()
@@ -158,6 +179,7 @@ class Pronouncer:
             elif fixed_ipa(e.form, e.lemma, e.categories or (e.category,)) is None:
                 spellings.add(spoken_spelling(e))
         verbs = {spoken_spelling(e) for e in entries if e.is_verb}
+        self.verb_forms = {e.form for e in entries if e.is_verb}
         first = self.voice.ipa_many(sorted(spellings))
         again = sorted({respelled(s) for s, ipa in first.items() if english_reading(ipa)} - set(first))
         second = self.voice.ipa_many(again)
@@ -208,6 +230,8 @@ class Pronouncer:
         ph = mend_geminates(ph)
         ph = mend_glides(ph)
         ph = mend_tions(entry, ph)
+        if not entry.is_verb:
+            ph = mend_foreign_er(entry.form, ph, self.verb_forms)
         if not any(is_vowel(p) for p in ph):
             # the voice said "houes" as a bare w: a glide alone is the vowel
             ph = [{"j": "i", "w": "u", "ɥ": "y"}.get(p, p) for p in ph]

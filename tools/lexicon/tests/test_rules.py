@@ -8,8 +8,8 @@ from lexbuild import cipher
 from lexbuild.forms import Entry
 from lexbuild.frenchorder import sort_key
 from lexbuild.phonemes import keys, split_ipa
-from lexbuild.pronounce import (looks_french, mend_english_ending, mend_glides, mend_nasal_palatal,
-                                mend_tions, split_spellings, spoken_spelling)
+from lexbuild.pronounce import (looks_french, mend_english_ending, mend_foreign_er, mend_glides,
+                                mend_nasal_palatal, mend_tions, split_spellings, spoken_spelling)
 from lexbuild.searchkey import prepare_search_key, written_tail
 from shipped import hand_list
 
@@ -105,6 +105,13 @@ class Mends(unittest.TestCase):
         self.assertEqual(mend_english_ending("speakers", split_ipa("spikə")), split_ipa("spikœʁ"))
         self.assertEqual(mend_english_ending("relooker", split_ipa("ʁilukœʁ"), is_verb=True),
                          split_ipa("ʁiluke"))
+
+    def test_borrowed_nouns_in_er(self):
+        verbs = {"parler", "laver"}
+        self.assertEqual(mend_foreign_er("geyser", split_ipa("ʒeze"), verbs), split_ipa("ʒezɛʁ"))
+        self.assertEqual(mend_foreign_er("spoilers", split_ipa("spɔjle"), verbs), split_ipa("spɔjlœʁ"))
+        for french in ("premier", "berger", "rocher", "foyer", "franc-parler", "pourparler"):
+            self.assertEqual(mend_foreign_er(french, split_ipa("e"), verbs), split_ipa("e"), french)
 
     def test_words_taken_for_english_are_cut_into_french_pieces(self):
         self.assertTrue(looks_french("insipides", False))
