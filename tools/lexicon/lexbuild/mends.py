@@ -105,3 +105,23 @@ FIXED = {
     "ville": "vil", "mille": "mil", "village": "vilaʒ", "villa": "vila", "lille": "lil",
     "distiller": "distile", "osciller": "ɔsile", "vaciller": "vasije",
 }
+
+# Learned and borrowed words whose final s is sounded ("cosmos", "ibis", "madras").
+SOUNDED_S = set("""
+acarus agnus angélus bifidus bolus borassus byssus calus carolus cirrus citrus coccus coléus crésus
+cursus cumulo-nimbus nimbus détritus favus gradus hibiscus iléus lupus nævus nexus œstrus orémus palus
+plexus rhésus tophus typhus ulcus varus humérus papyrus eucalyptus fungus mordicus motus processus
+sinus thymus tumulus utérus radius stimulus
+adonis agrostis agrotis ascaris axis cis gratis haggis hubris hybris ibéris ibis isatis lapis
+liparis myosotis néréis orchis oxalis pelvis pénis physalis picris pubis rachis sialis syphilis
+unguis vermis volubilis eudémis cochylis épulis clitoris métis
+alios amnios azygos bastos benthos cosmos dartos éros ethos extra-muros gyros intra-muros kouros
+logos matos naos pathos pelagos saros tacos tholos pathos rhinocéros albatros
+abraxas alias argas czardas douglas hamadryas kvas kwas lias madras plexiglas psoas spondias tapas
+trias upas vindas
+cortès londrès tabès faciès
+""".split())
+
+# Endings of learned words that always sound their s ("synopsis", "épistaxis", "iritis").
+SOUNDED_S_ENDINGS = ("sis", "xis", "itis", "ysis", "osis")
+

@@ -149,6 +149,15 @@ def mend_foreign_er(form, ph, verb_forms):
     return ph[:-1] + [vowel, "ʁ"]
 
 
+def mend_final_s(form, ph):
+    """The final s of learned and borrowed words is said: "cosmos", "synopsis"."""
+    if not (form in mends.SOUNDED_S or form.endswith(mends.SOUNDED_S_ENDINGS)):
+        return ph
+    if ph and is_vowel(ph[-1]):
+        return ph + ["s"]
+    return ph
+
+
 def mend_tions(entry, ph):
     """"nous portions" says t where the noun "les portions" says s."""
     if not entry.is_verb or entry.lemma.endswith("tier"):
@@ -232,6 +241,7 @@ class Pronouncer:
         ph = mend_tions(entry, ph)
         if not entry.is_verb:
             ph = mend_foreign_er(entry.form, ph, self.verb_forms)
+            ph = mend_final_s(entry.form, ph)
         if not any(is_vowel(p) for p in ph):
             # the voice said "houes" as a bare w: a glide alone is the vowel
             ph = [{"j": "i", "w": "u", "ɥ": "y"}.get(p, p) for p in ph]

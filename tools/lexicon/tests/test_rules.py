@@ -8,7 +8,7 @@ from lexbuild import cipher
 from lexbuild.forms import Entry
 from lexbuild.frenchorder import sort_key
 from lexbuild.phonemes import keys, split_ipa
-from lexbuild.pronounce import (looks_french, mend_english_ending, mend_foreign_er, mend_glides,
+from lexbuild.pronounce import (looks_french, mend_english_ending, mend_final_s, mend_foreign_er, mend_glides,
                                 mend_nasal_palatal, mend_tions, split_spellings, spoken_spelling)
 from lexbuild.searchkey import prepare_search_key, written_tail
 from shipped import hand_list
@@ -112,6 +112,12 @@ class Mends(unittest.TestCase):
         self.assertEqual(mend_foreign_er("spoilers", split_ipa("spɔjle"), verbs), split_ipa("spɔjlœʁ"))
         for french in ("premier", "berger", "rocher", "foyer", "franc-parler", "pourparler"):
             self.assertEqual(mend_foreign_er(french, split_ipa("e"), verbs), split_ipa("e"), french)
+
+    def test_sounded_final_s(self):
+        self.assertEqual(mend_final_s("cosmos", split_ipa("kɔsmo")), split_ipa("kɔsmos"))
+        self.assertEqual(mend_final_s("synopsis", split_ipa("sinɔpsi")), split_ipa("sinɔpsis"))
+        self.assertEqual(mend_final_s("tapis", split_ipa("tapi")), split_ipa("tapi"))
+        self.assertEqual(mend_final_s("ibis", split_ipa("ibis")), split_ipa("ibis"))
 
     def test_words_taken_for_english_are_cut_into_french_pieces(self):
         self.assertTrue(looks_french("insipides", False))
