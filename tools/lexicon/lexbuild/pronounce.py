@@ -158,6 +158,16 @@ def mend_final_s(form, ph):
     return ph
 
 
+def mend_ent_noun(form, ph):
+    """A noun or adjective in "-ent" says "-an": the voice, taking an unknown word
+    for a verb, drops it ("confident", "onguent", "chiendent")."""
+    if not form.endswith(("ent", "ents")) or not ph or ph[-1] == "ɑ̃":
+        return ph
+    if ph[-1] == "ə":
+        ph = ph[:-1]
+    return ph + ["ɑ̃"]
+
+
 def mend_tions(entry, ph):
     """"nous portions" says t where the noun "les portions" says s."""
     if not entry.is_verb or entry.lemma.endswith("tier"):
@@ -242,6 +252,7 @@ class Pronouncer:
         if not entry.is_verb:
             ph = mend_foreign_er(entry.form, ph, self.verb_forms)
             ph = mend_final_s(entry.form, ph)
+            ph = mend_ent_noun(entry.form, ph)
         if not any(is_vowel(p) for p in ph):
             # the voice said "houes" as a bare w: a glide alone is the vowel
             ph = [{"j": "i", "w": "u", "ɥ": "y"}.get(p, p) for p in ph]

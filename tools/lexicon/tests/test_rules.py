@@ -8,8 +8,9 @@ from lexbuild import cipher
 from lexbuild.forms import Entry
 from lexbuild.frenchorder import sort_key
 from lexbuild.phonemes import keys, split_ipa
-from lexbuild.pronounce import (looks_french, mend_english_ending, mend_final_s, mend_foreign_er, mend_glides,
-                                mend_nasal_palatal, mend_tions, split_spellings, spoken_spelling)
+from lexbuild.pronounce import (looks_french, mend_english_ending, mend_ent_noun, mend_final_s,
+                                mend_foreign_er, mend_glides, mend_nasal_palatal, mend_tions,
+                                split_spellings, spoken_spelling)
 from lexbuild.searchkey import prepare_search_key, written_tail
 from shipped import hand_list
 
@@ -118,6 +119,11 @@ class Mends(unittest.TestCase):
         self.assertEqual(mend_final_s("synopsis", split_ipa("sinɔpsi")), split_ipa("sinɔpsis"))
         self.assertEqual(mend_final_s("tapis", split_ipa("tapi")), split_ipa("tapi"))
         self.assertEqual(mend_final_s("ibis", split_ipa("ibis")), split_ipa("ibis"))
+
+    def test_nouns_in_ent_say_an(self):
+        self.assertEqual(mend_ent_noun("confident", split_ipa("kɔ̃fid")), split_ipa("kɔ̃fidɑ̃"))
+        self.assertEqual(mend_ent_noun("onguents", split_ipa("ɔ̃ɡə")), split_ipa("ɔ̃ɡɑ̃"))
+        self.assertEqual(mend_ent_noun("moment", split_ipa("mɔmɑ̃")), split_ipa("mɔmɑ̃"))
 
     def test_words_taken_for_english_are_cut_into_french_pieces(self):
         self.assertTrue(looks_french("insipides", False))
