@@ -19,8 +19,25 @@ def person_weight(tags):
     return 1.0 if persons - {"1p", "2p"} else 0.6
 
 
-def score(kind, c, spoken_apart, form, category="NOM", tags=()):
-    rare = 1400 - 30 * min(len(form), 30)
+def family_sizes(lemmas):
+    """How many other lemmas each lemma begins ("million": "millionième", "millionnaire"):
+    a word that others are made from is a word in use."""
+    ordered = sorted(set(lemmas))
+    sizes = {}
+    for i, lemma in enumerate(ordered):
+        n = 0
+        j = i + 1
+        while j < len(ordered) and ordered[j].startswith(lemma) and n < 5:
+            n += 1
+            j += 1
+        sizes[lemma] = n
+    return sizes
+
+
+def score(kind, c, spoken_apart, form, category="NOM", tags=(), family=0):
+    rare = 1400 - 30 * min(len(form), 30) + 20 * family
+    if kind == "base" and "B" in tags:
+        return 10000  # numbers
     if kind == "base" and category not in ("NOM", "ADJ"):
         return 10000 + c  # grammatical words and adverbs: few, and all worth having
     if kind in ("base", "inf", "pp"):
@@ -101,6 +118,7 @@ def build_lines(entries, pronouncer, common, report):
             other = (e.lemma, e.lemma)
         return sound_of.get(other) != sound
 
+    family = family_sizes(e.lemma for e in pron if len(e.lemma) >= 4 and " " not in e.lemma)
     lines = {}
     for e, ph in pron.items():
         exact, approx, syl = keys(ph)
@@ -108,7 +126,7 @@ def build_lines(entries, pronouncer, common, report):
         if e.is_verb and c and e.tags and e.tags[0][:2] in ("V0", "V3"):
             c += 20  # irregular verbs are the common ones
         apart = spoken_apart(e, (exact, approx))
-        s = score(e.kind, c, apart, e.form, e.category, e.tags)
+        s = score(e.kind, c, apart, e.form, e.category, e.tags, family.get(e.lemma, 0))
         if e.is_verb and e.tags and e.tags[0].startswith("V0"):
             s = 20000  # "est", "as", "es": être and avoir come before any homograph
         k = (e.form, exact, approx, syl)
