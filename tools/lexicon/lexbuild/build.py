@@ -15,9 +15,10 @@ HERE = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 REPO = os.path.dirname(os.path.dirname(HERE))
 
 
-def _word_list(src, key, report, common):
+def _word_list(src, key, report, common, thes):
     lexicon = src.load_lexicon()
     entries = forms.read_entries(lexicon, report)
+    entries += forms.expressions(thes, {e.form for e in entries})
     # forms that could never be chosen are not worth asking the voice about
     wanted = [e for e in entries
               if not (e.conjugated and max(common.get(e.lemma, 0), common.get(e.form, 0)) == 0)]
@@ -45,7 +46,7 @@ def build(args):
     thes = thesaurus.read_thesaurus(src.thesaurus_path)
     common = thesaurus.commonness(thes)
 
-    lines, lexicon, pronouncer = _word_list(src, key, report, common)
+    lines, lexicon, pronouncer = _word_list(src, key, report, common, thes)
     write_bytes(os.path.join(data, "3_LISTE_DES_MOTS.103"),
                 lines_crlf([l.record(key) for l in lines]) + b"\0\0\0")
     exact = soundlists.exact_sounds(lines)
@@ -62,7 +63,11 @@ def build(args):
     blocks = synonyms.build_blocks(syn_entries, key, common, report)
     write_bytes(os.path.join(data, "listsyno.ret"), synonyms.file_bytes(blocks, syn_entries, key))
 
-    homo = homonyms.file_lines(homonyms.homonym_lines(src.load_homophones(), common))
+    sounds = collections.defaultdict(set)
+    for l in lines:
+        if not l.conjugated:  # homophones are lemmas: "violent" is not "viole"
+            sounds[l.headword].add(l.phonemes)
+    homo = homonyms.file_lines(homonyms.homonym_lines(src.load_homophones(), common, sounds))
     write_bytes(os.path.join(data, "listhomo.ret"), lines_crlf(homo))
 
     all_forms = [w for ws in words.values() for w in ws]
@@ -72,7 +77,8 @@ def build(args):
 
     block_sizes = [len(blocks[chr(c)]) for c in range(ord("A"), ord("Z") + 1)]
     write_bytes(os.path.join(args.repo, "src/lexicon/DataSizes.h"),
-                datasizes.header_text(block_sizes, len(homo), len(anacyclics), len(palindromes)).encode())
+                datasizes.header_text(block_sizes, len(homo), len(anacyclics), len(palindromes),
+                                          len(lines), len(exact), len(approx)).encode())
     write_bytes(os.path.join(data, "SOURCES.md"), _sources_text(src).encode("utf-8"))
 
     per_cat = collections.Counter()
@@ -97,6 +103,10 @@ def build(args):
                              "blocs : " + " ".join("%s:%d" % (chr(65 + i), n) for i, n in enumerate(block_sizes))])
     report.add("Homonymes", ["lignes : %d" % len(homo)])
     report.add("Jeux de mots", ["anacycliques : %d, palindromes : %d" % (len(anacyclics), len(palindromes))])
+    with open(os.path.join(src.cache_dir, "english.txt"), "w", encoding="utf-8") as f:
+        for l in lines:
+            if l.how == "english":
+                f.write("%s\t%s\t%s\n" % (l.headword, "".join(l.phonemes), l.exact))
     text = report.text()
     print(text)
     with open(os.path.join(src.cache_dir, "report.txt"), "w", encoding="utf-8") as f:

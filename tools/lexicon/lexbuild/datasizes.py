@@ -1,7 +1,7 @@
 """The program's constants that must match the shipped data."""
 
 
-def header_text(block_sizes, homonyms, anacyclics, palindromes):
+def header_text(block_sizes, homonyms, anacyclics, palindromes, words, exact_sounds, approx_sounds):
     sizes = [str(n) for n in block_sizes]
     rows = []
     row = "   "
@@ -27,4 +27,9 @@ def header_text(block_sizes, homonyms, anacyclics, palindromes):
         "inline constexpr int kHomonymCount = %d;\n"
         "inline constexpr int kAnacyclicCount = %d;\n"
         "inline constexpr int kPalindromeCount = %d;\n"
-        "} // namespace DataSizes\n" % (sum(block_sizes), homonyms, anacyclics, palindromes))
+        "// Lines of the word list and of the two rhyme-sound lists.\n"
+        "inline constexpr int kWordCount = %d;\n"
+        "inline constexpr int kExactSoundCount = %d;\n"
+        "inline constexpr int kApproxSoundCount = %d;\n"
+        "} // namespace DataSizes\n" % (sum(block_sizes), homonyms, anacyclics, palindromes,
+                                        words, exact_sounds, approx_sounds))

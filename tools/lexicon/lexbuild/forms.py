@@ -19,8 +19,9 @@ class Entry:
     lemma: str
     tags: tuple      # the tag parts, markers removed
     variant: str     # "*" common, "C" classic, "M" modern, "R" reformed, "X", "A" rare
-    category: str
+    category: str    # the main category
     kind: str        # base, fem, plural, fem_plural, inf, pp, pp_other, ppr, conj, conj_other
+    categories: tuple = ()
 
     @property
     def is_verb(self):
@@ -35,22 +36,17 @@ def clean_form(form):
     return form.replace("’", "'")
 
 
-def category_of(parts):
-    first = parts[0] if parts else ""
-    head = [p for p in parts if p != "G"]
-    p = head[0] if head else first
+def _category(p):
     if p.startswith("V"):
         return "VER"
-    if p == "N" or p == "T":
+    if p in ("N", "T"):
         return "NOM"
-    if p == "A" or p == "B":
+    if p in ("A", "B") or p.startswith("D"):
         return "ADJ"
-    if p in ("W", "X"):
+    if p in ("W", "X", "U"):
         return "ADV"
     if p.startswith("O"):
         return "PRO"
-    if p.startswith("D"):
-        return "ADJ"
     if p == "R":
         return "PRE"
     if p in ("Cc", "Cs", "C"):
@@ -62,6 +58,24 @@ def category_of(parts):
     if p.startswith("É") or p == "L":
         return "LOC"
     return None
+
+
+def categories_of(parts):
+    """The categories a tag gives a form, main one first ("bon" is a noun and an adjective)."""
+    head = [p for p in parts if p != "G"]
+    if not head:
+        return ()
+    first = _category(head[0])
+    if first is None:
+        return ()
+    if first == "VER":
+        return ("VER",)
+    cats = []
+    for p in head:
+        c = _category(p)
+        if c and c != "VER" and c not in cats:
+            cats.append(c)
+    return tuple(cats)
 
 
 def kind_of(form, lemma, parts, category):
@@ -118,13 +132,30 @@ def read_entries(lexicon, report):
         if why:
             report.leave_out(why, form)
             continue
-        category = category_of(parts)
-        if category is None:
+        cats = categories_of(parts)
+        if not cats:
             report.leave_out("catégorie inconnue", form)
             continue
-        entries.append(Entry(form, clean_form(lemma), tuple(parts), variant, category,
-                             kind_of(form, lemma, parts, category)))
+        entries.append(Entry(form, clean_form(lemma), tuple(parts), variant, cats[0],
+                             kind_of(form, lemma, parts, cats[0]), cats))
     return entries
+
+
+def expressions(thesaurus_entries, known):
+    """Thesaurus headwords of several words ("à côté", "tout à fait"), as locutions."""
+    out = []
+    seen = set()
+    for head, _ in thesaurus_entries:
+        if " " not in head or head in seen or head != head.lower() or not set(head) <= HEADWORD_CHARS:
+            continue
+        if head.startswith((" ", "-")) or head.endswith((" ", "-", "'")) or "  " in head:
+            continue
+        last = head.split()[-1]
+        if last not in known or last in ("de", "du", "des", "à", "que", "le", "la", "les", "se", "en"):
+            continue  # it must end with a French word that can take a rhyme
+        seen.add(head)
+        out.append(Entry(head, head, (), "*", "LOC", "base", ("LOC",)))
+    return out
 
 
 def spelling_forms(lexicon):

@@ -21,20 +21,32 @@ def _lemma_members(members, morph):
     return out
 
 
-def homonym_lines(phonet_data, common, min_common=1):
-    """headword -> homophones, for sets where two or more lemmas are common words."""
+def homonym_lines(phonet_data, common, sounds, min_common=1):
+    """headword -> homophones, for sets where two or more common lemmas are said alike.
+
+    sounds maps a word to the pronunciations the word list gives it; a lemma
+    that only shares the set through another reading ("violent", adjective,
+    against "ils violent") is left out.
+    """
     lines = {}
     for members in phonet_data.lSet:
         lemmas = _lemma_members(members, phonet_data.dMorph)
-        known = [w for w in lemmas if common.get(w, 0) >= min_common]
+        known = sorted({w for w in lemmas if common.get(w, 0) >= min_common and w in sounds},
+                       key=sort_key)
         if len(known) < 2:
             continue
-        known = sorted(set(known), key=sort_key)
+        tally = {}
         for w in known:
-            others = [o for o in known if o != w]
+            for s in sounds[w]:
+                tally[s] = tally.get(s, 0) + 1
+        best = max(sorted(tally), key=lambda s: tally[s])
+        known = [w for w in known if best in sounds[w]]
+        if len(known) < 2:
+            continue
+        for w in known:
             lines.setdefault(w, [])
-            for o in others:
-                if o not in lines[w]:
+            for o in known:
+                if o != w and o not in lines[w]:
                     lines[w].append(o)
     return lines
 

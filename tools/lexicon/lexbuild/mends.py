@@ -8,7 +8,7 @@ one keyed "spelling:CATEGORY" only to that use of the form ("est", east).
 FIXED = {
     # final consonants that are sounded
     "fils/fils": "fis", "os/os": "ɔs", "cassis": "kasis", "vis:NOM": "vis", "est:NOM": "ɛst",
-    "as:NOM": "ɑs", "mars:NOM": "maʁs", "ours": "uʁs", "mœurs": "mœʁs",
+    "as:NOM": "ɑs", "as/avoir": "a", "mars:NOM": "maʁs", "ours": "uʁs", "mœurs": "mœʁs",
     "sept": "sɛt", "août": "ut", "but": "byt", "gens": "ʒɑ̃", "jadis": "ʒadis", "lis:NOM": "lis",
     "oasis": "ɔazis", "iris": "iʁis", "tennis": "tenis", "bis": "bis", "fœtus": "fetys",
     "lapsus": "lapsys", "cactus": "kaktys", "virus": "viʁys", "blocus": "blɔkys",
@@ -19,7 +19,13 @@ FIXED = {
     "brut": "bʁyt", "chut": "ʃyt", "scorbut": "skɔʁbyt", "granit": "ɡʁanit", "déficit": "defisit",
     "transit": "tʁɑ̃zit", "aconit": "akɔnit", "coït": "kɔit", "exeat": "ɛɡzeat",
     "ouest": "wɛst", "est-ouest": "ɛstwɛst", "fait:NOM": "fɛ",
-    "cerf": "sɛʁ", "nerf": "nɛʁ", "clef": "kle", "porc": "pɔʁ", "tabac": "taba", "estomac": "ɛstɔma",
+    "laid": "lɛ", "laids": "lɛ", "aspect": "aspɛ", "aspects": "aspɛ", "respect": "ʁɛspɛ",
+    "respects": "ʁɛspɛ", "irrespect": "iʁɛspɛ", "circonspect": "siʁkɔ̃spɛ", "cric": "kʁi",
+    "marc": "maʁ", "perdrix": "pɛʁdʁi", "crucifix": "kʁysifi", "porc-épic": "pɔʁkepi",
+    "lied": "lid", "lieds": "lid", "muid": "mɥi", "oued": "wɛd", "poud": "pud", "baud": "bo",
+    "bézoard": "bezɔaʁ", "do": "do", "papy": "papi", "papys": "papi", "mamy": "mami",
+    "mamys": "mami", "beurk": "bœʁk", "berk": "bɛʁk", "p'tit": "pti", "aulx": "o", "quiz": "kwiz",
+    "dos": "do", "hit": "it", "hits": "it", "eth": "ɛt", "ers": "ɛʁ", "fier:VER": "fje", "cerf": "sɛʁ", "nerf": "nɛʁ", "clef": "kle", "porc": "pɔʁ", "tabac": "taba", "estomac": "ɛstɔma",
     "almanach": "almana", "croc": "kʁo", "escroc": "ɛskʁo", "accroc": "akʁo", "raccroc": "ʁakʁo",
     "caoutchouc": "kautʃu", "broc": "bʁo", "banc": "bɑ̃", "flanc": "flɑ̃", "tronc": "tʁɔ̃",
     "ail": "aj", "abbaye": "abei", "pays": "pei", "paysan": "peizɑ̃", "paysanne": "peizan",
@@ -105,3 +111,23 @@ FIXED = {
     "ville": "vil", "mille": "mil", "village": "vilaʒ", "villa": "vila", "lille": "lil",
     "distiller": "distile", "osciller": "ɔsile", "vaciller": "vasije",
 }
+
+# Learned and borrowed words whose final s is sounded ("cosmos", "ibis", "madras").
+SOUNDED_S = set("""
+acarus agnus angélus bifidus bolus borassus byssus calus carolus cirrus citrus coccus coléus crésus
+cursus cumulo-nimbus nimbus détritus favus gradus hibiscus iléus lupus nævus nexus œstrus orémus palus
+plexus rhésus tophus typhus ulcus varus humérus papyrus eucalyptus fungus mordicus motus processus
+sinus thymus tumulus utérus radius stimulus
+adonis agrostis agrotis ascaris axis cis gratis haggis hubris hybris ibéris ibis isatis lapis
+liparis myosotis néréis orchis oxalis pelvis pénis physalis picris pubis rachis sialis syphilis
+unguis vermis volubilis eudémis cochylis épulis clitoris métis
+alios amnios azygos bastos benthos cosmos dartos éros ethos extra-muros gyros intra-muros kouros
+logos matos naos pathos pelagos saros tacos tholos pathos rhinocéros albatros
+abraxas alias argas czardas douglas hamadryas kvas kwas lias madras plexiglas psoas spondias tapas
+trias upas vindas
+cortès londrès tabès faciès
+""".split())
+
+# Endings of learned words that always sound their s ("synopsis", "épistaxis", "iritis").
+SOUNDED_S_ENDINGS = ("sis", "xis", "itis", "ysis", "osis")
+

@@ -6,8 +6,9 @@ LIQUIDS = {"l", "ʁ"}
 OBSTRUENTS = {"p", "b", "t", "d", "k", "ɡ", "f", "v"}
 
 
-def fixed_ipa(form, lemma, category):
-    for key in (form + ":" + category, form + "/" + lemma, form):
+def fixed_ipa(form, lemma, categories):
+    keys = [form + ":" + c for c in categories] + [form + "/" + lemma, form]
+    for key in keys:
         if key in mends.FIXED:
             return mends.FIXED[key]
     return None
@@ -24,6 +25,14 @@ def spoken_spelling(entry):
     return form
 
 
+def expression_parts(form):
+    """(the words before the last, the last word) of an expression, or None for a word."""
+    if " " not in form:
+        return None
+    head, _, last = form.rpartition(" ")
+    return head, last
+
+
 def english_reading(ipa):
     return "(en)" in ipa or "(" in ipa
 
@@ -31,6 +40,34 @@ def english_reading(ipa):
 def respelled(spelling):
     """A spelling that keeps the French reading of a word the voice takes for English."""
     return spelling.replace("th", "t")
+
+
+VOWEL_LETTERS = set("aeiouyéèêëàâäîïôöûùü")
+FRENCH_ACCENTS = set("éèêëàâîïôûùç")
+FRENCH_ENDINGS = ("ions", "ez", "ent", "ait", "aient", "ée", "ées", "és", "ade", "ades", "ide", "ides",
+                  "ique", "iques", "isme", "iste", "age", "ages", "ette", "eur", "euse", "eux", "oir",
+                  "oire", "ure", "ine", "ienne", "ien", "ois", "oise", "if", "ive", "ante", "ement")
+ENGLISH_MARKS = ("w", "oo", "ee", "ea", "sh", "ck", "k", "ing", "y")
+
+
+def looks_french(form, is_verb):
+    """A word the voice took for English although French spells it its own way."""
+    if set(form) & FRENCH_ACCENTS:
+        return True
+    if any(m in form for m in ENGLISH_MARKS):
+        return False
+    return is_verb or form.endswith(FRENCH_ENDINGS)
+
+
+def split_spellings(form):
+    """The word cut before a syllable (vowel, then consonant and vowel), left to right:
+    read in two pieces, the voice reads each in French."""
+    out = []
+    for i in range(2, len(form) - 2):
+        if (form[i - 1] in VOWEL_LETTERS and form[i] not in VOWEL_LETTERS and form[i] not in "sx-'"
+                and form[i + 1] in VOWEL_LETTERS):
+            out.append(form[:i] + "-" + form[i:])
+    return out
 
 
 def mend_nasal_palatal(form, ph):
@@ -50,13 +87,14 @@ def mend_nasal_palatal(form, ph):
 
 
 def mend_glides(ph):
-    """Hiatus and semi-vowels as French says them: "prière" pri-yère, "nuit" one syllable."""
+    """Hiatus and semi-vowels as French says them: "prière" pri-yère, "rien" and
+    "nuit" one syllable; after a consonant and l or r the vowel stays ("cruel")."""
     out = []
     for i, p in enumerate(ph):
         nxt = ph[i + 1] if i + 1 < len(ph) else None
         after_cluster = i >= 2 and ph[i - 1] in LIQUIDS and ph[i - 2] in OBSTRUENTS
         if p == "i" and nxt is not None and is_vowel(nxt):
-            out.extend(["i", "j"])
+            out.extend(["i", "j"] if after_cluster else ["j"])
             continue
         if p == "y" and nxt is not None and is_vowel(nxt):
             if not after_cluster or nxt == "i":
@@ -75,15 +113,59 @@ def mend_geminates(ph):
     return out
 
 
-def mend_english_ending(form, ph):
-    """Loanwords read as English lose their final r: "leader" is said lideur."""
+def mend_english_ending(form, ph, is_verb=False):
+    """Loanwords read as English lose their final r: "leader" is said lideur; a
+    French verb made of one ("relooker") still ends its infinitive in "é"."""
     base = form[:-1] if form.endswith("s") else form
+    if is_verb and form.endswith("er") and len(ph) >= 2 and ph[-1] == "ʁ" and ph[-2] in ("ə", "œ"):
+        return ph[:-2] + ["e"]
+    if is_verb and form.endswith("er") and ph and ph[-1] in ("ə", "œ"):
+        return ph[:-1] + ["e"]
     if ph and ph[-1] in ("ə", "œ"):
         if base.endswith("er"):
             return ph[:-1] + ["œ", "ʁ"]
         if base.endswith("or"):
             return ph[:-1] + ["ɔ", "ʁ"]
     return ph
+
+
+FRENCH_ER = ("ier", "ïer", "yer", "ger", "cher", "ller", "aïer")
+ENGLISH_ER = ("k", "w", "oo", "ee", "ea", "ai", "oi", "mm", "pp", "tt", "gg", "cc", "igner")
+
+
+def mend_foreign_er(form, ph, verb_forms):
+    """"-er" read "é" is French only in "-ier", "-ger", "-cher"... and in infinitives;
+    other nouns in "-er" are borrowed and say "-ère" ("geyser", "pater") or, from
+    English, "-eur" ("drummer", "spoiler")."""
+    base = form[:-1] if form.endswith("ers") else form
+    last = base.rpartition("-")[2]
+    if not base.endswith("er") or base.endswith(FRENCH_ER) or last in verb_forms:
+        return ph
+    if any(base[i:] in verb_forms for i in range(1, len(base) - 3)):
+        return ph  # ends with an infinitive: "pourparler"
+    if not ph or ph[-1] != "e":
+        return ph
+    vowel = "œ" if any(m in base for m in ENGLISH_ER) else "ɛ"
+    return ph[:-1] + [vowel, "ʁ"]
+
+
+def mend_final_s(form, ph):
+    """The final s of learned and borrowed words is said: "cosmos", "synopsis"."""
+    if not (form in mends.SOUNDED_S or form.endswith(mends.SOUNDED_S_ENDINGS)):
+        return ph
+    if ph and is_vowel(ph[-1]):
+        return ph + ["s"]
+    return ph
+
+
+def mend_ent_noun(form, ph):
+    """A noun or adjective in "-ent" says "-an": the voice, taking an unknown word
+    for a verb, drops it ("confident", "onguent", "chiendent")."""
+    if not form.endswith(("ent", "ents")) or not ph or ph[-1] == "ɑ̃":
+        return ph
+    if ph[-1] == "ə":
+        ph = ph[:-1]
+    return ph + ["ɑ̃"]
 
 
 def mend_tions(entry, ph):
@@ -104,27 +186,55 @@ class Pronouncer:
     def __init__(self, voice):
         self.voice = voice
         self.english = set()   # spellings still read as English after respelling
+        self.french_looking = set()
+        self.verb_forms = set()
 
     def prepare(self, entries):
         spellings = set()
         for e in entries:
-            if fixed_ipa(e.form, e.lemma, e.category) is None:
+            parts = expression_parts(e.form)
+            if parts:
+                spellings.add(parts[0])
+            elif fixed_ipa(e.form, e.lemma, e.categories or (e.category,)) is None:
                 spellings.add(spoken_spelling(e))
+        verbs = {spoken_spelling(e) for e in entries if e.is_verb}
+        self.verb_forms = {e.form for e in entries if e.is_verb}
         first = self.voice.ipa_many(sorted(spellings))
         again = sorted({respelled(s) for s, ipa in first.items() if english_reading(ipa)} - set(first))
-        self.voice.ipa_many(again)
+        second = self.voice.ipa_many(again)
+        pieces = set()
+        for s, ipa in first.items():
+            if english_reading(ipa) and english_reading(second.get(respelled(s), ipa)) \
+                    and looks_french(s, s in verbs):
+                pieces.update(split_spellings(respelled(s)))
+        self.voice.ipa_many(sorted(pieces))
+        self.french_looking = {s for s in first if looks_french(s, s in verbs)}
 
     def raw_ipa(self, spelling):
         ipa = self.voice.cache[spelling]
-        if english_reading(ipa):
-            other = respelled(spelling)
-            if other != spelling and not english_reading(self.voice.cache.get(other, "(")):
-                return self.voice.cache[other], False
-            return ipa, True
-        return ipa, False
+        if not english_reading(ipa):
+            return ipa, False
+        other = respelled(spelling)
+        if other != spelling and not english_reading(self.voice.cache.get(other, "(")):
+            return self.voice.cache[other], False
+        if spelling in self.french_looking:
+            for piece in split_spellings(other):
+                split = self.voice.cache.get(piece, "(")
+                if not english_reading(split):
+                    return split, False
+        return ipa, True
+
+    def expression_phonemes(self, entry, said):
+        """An expression ends as its last word is said on its own ("à contresens")."""
+        head, last = expression_parts(entry.form)
+        if last not in said:
+            return None, "unknown last word"
+        ipa, _ = self.raw_ipa(head)
+        ph = mend_glides(mend_geminates(mend_nasal_palatal(head, split_ipa(ipa))))
+        return ph + list(said[last]), "expression"
 
     def phonemes(self, entry):
-        fixed = fixed_ipa(entry.form, entry.lemma, entry.category)
+        fixed = fixed_ipa(entry.form, entry.lemma, entry.categories or (entry.category,))
         if fixed is not None:
             return split_ipa(fixed), "mend"
         spelling = spoken_spelling(entry)
@@ -133,12 +243,19 @@ class Pronouncer:
         how = "voice"
         if english:
             self.english.add(entry.form)
-            ph = mend_english_ending(entry.form, ph)
+            ph = mend_english_ending(entry.form, ph, entry.is_verb)
             how = "english"
         ph = mend_nasal_palatal(spelling, ph)
         ph = mend_geminates(ph)
         ph = mend_glides(ph)
         ph = mend_tions(entry, ph)
-        if not ph:
+        if not entry.is_verb:
+            ph = mend_foreign_er(entry.form, ph, self.verb_forms)
+            ph = mend_final_s(entry.form, ph)
+            ph = mend_ent_noun(entry.form, ph)
+        if not any(is_vowel(p) for p in ph):
+            # the voice said "houes" as a bare w: a glide alone is the vowel
+            ph = [{"j": "i", "w": "u", "ɥ": "y"}.get(p, p) for p in ph]
+        if not any(is_vowel(p) for p in ph):
             return None, "silent"
         return ph, how

@@ -10,20 +10,47 @@ from .searchkey import written_tail
 MAX_LINES = 90000
 TARGET_LINES = 88000
 
-# How much a kind of form is worth to a verse writer, for a word of commonness c
-# (c = 0 when the thesaurus does not know the word).
-def score(kind, c, spoken_apart):
+# How much a form is worth to a verse writer. c is the commonness of its word
+# (0 when the thesaurus does not know it); words the thesaurus does not know are
+# ranked by length, short words being the common ones.
+def person_weight(tags):
+    """Verse uses the singular and the third plural most; "nous" and "vous" forms less."""
+    persons = {t[:2] for t in tags if t[:1] in "123" and len(t) >= 2}
+    return 1.0 if persons - {"1p", "2p"} else 0.6
+
+
+def family_sizes(lemmas):
+    """How many other lemmas each lemma begins ("million": "millionième", "millionnaire"):
+    a word that others are made from is a word in use."""
+    ordered = sorted(set(lemmas))
+    sizes = {}
+    for i, lemma in enumerate(ordered):
+        n = 0
+        j = i + 1
+        while j < len(ordered) and ordered[j].startswith(lemma) and n < 5:
+            n += 1
+            j += 1
+        sizes[lemma] = n
+    return sizes
+
+
+def score(kind, c, spoken_apart, form, category="NOM", tags=(), family=0):
+    rare = 1400 - 30 * min(len(form), 30) + 20 * family
+    if kind == "base" and "B" in tags:
+        return 10000  # numbers
+    if kind == "base" and category not in ("NOM", "ADJ"):
+        return 10000 + c  # grammatical words and adverbs: few, and all worth having
     if kind in ("base", "inf", "pp"):
-        return 1000 + c if c else 300
+        return 10000 + c if c else rare
     if kind in ("fem", "plural", "fem_plural", "pp_other"):
         if not spoken_apart:
-            return 50 + c / 10
-        return 900 + c if c else 250
+            return 200 + c
+        return 9000 + c if c else rare - 100
     if kind == "ppr":
-        return 400 + c if c else 100
+        return 8000 + c if c else 500
     if kind == "conj":
-        return 200 + 2 * c if c else 20
-    return 100 + c if c else 10
+        return 1000 + 10 * c * person_weight(tags) if c else 100
+    return 500 + 5 * c if c else 50
 
 
 @dataclass
@@ -36,6 +63,7 @@ class Line:
     conjugated: bool = True
     score: float = 0.0
     phonemes: tuple = ()
+    how: str = ""
 
     def categories_text(self):
         cats = [c for c in CATEGORY_ORDER if c in self.categories]
@@ -55,12 +83,22 @@ def spoken_key(ph):
 def build_lines(entries, pronouncer, common, report):
     """Lines for every entry, grouped by form and pronunciation."""
     pron = {}
-    for e in entries:
-        ph, how = pronouncer.phonemes(e)
+    hows = {}
+    said = {}  # how each word is said on its own, for the expressions ending with it
+    words = [e for e in entries if " " not in e.form]
+    for e in words + [e for e in entries if " " in e.form]:
+        if " " in e.form:
+            ph, how = pronouncer.expression_phonemes(e, said)
+        else:
+            ph, how = pronouncer.phonemes(e)
+            if ph is not None and not e.conjugated and (e.kind == "base" or e.form not in said):
+                said[e.form] = tuple(ph)
         if ph is None:
-            report.leave_out("sans prononciation", e.form)
+            report.leave_out("expression au dernier mot inconnu" if how == "unknown last word"
+                             else "sans voyelle prononcée", e.form)
             continue
         pron[e] = ph
+        hows[e] = how
         report.count_how(how)
     # feminines, plurals and participles count fully only when spoken apart
     sound_of = {}
@@ -80,17 +118,22 @@ def build_lines(entries, pronouncer, common, report):
             other = (e.lemma, e.lemma)
         return sound_of.get(other) != sound
 
+    family = family_sizes(e.lemma for e in pron if len(e.lemma) >= 4 and " " not in e.lemma)
     lines = {}
     for e, ph in pron.items():
         exact, approx, syl = keys(ph)
         c = max(common.get(e.lemma, 0), common.get(e.form, 0))
+        if e.is_verb and c and e.tags and e.tags[0][:2] in ("V0", "V3"):
+            c += 20  # irregular verbs are the common ones
         apart = spoken_apart(e, (exact, approx))
-        s = score(e.kind, c, apart)
+        s = score(e.kind, c, apart, e.form, e.category, e.tags, family.get(e.lemma, 0))
+        if e.is_verb and e.tags and e.tags[0].startswith("V0"):
+            s = 20000  # "est", "as", "es": être and avoir come before any homograph
         k = (e.form, exact, approx, syl)
         line = lines.get(k)
         if line is None:
-            line = lines[k] = Line(e.form, exact, approx, syl, phonemes=tuple(ph))
-        line.categories.add(e.category)
+            line = lines[k] = Line(e.form, exact, approx, syl, phonemes=tuple(ph), how=hows[e])
+        line.categories.update(e.categories or (e.category,))
         if not e.conjugated:
             line.conjugated = False
         line.score = max(line.score, s)
@@ -114,15 +157,28 @@ def storable(line, key, report):
 
 
 def choose(lines, key, report, target=TARGET_LINES):
-    """The best lines up to the target, in French dictionary order."""
+    """The best lines up to the target, in French dictionary order.
+
+    Once a form is in, its other readings come too ("portions", noun and verb),
+    so that a search never meets only the rarer reading of a word.
+    """
     ranked = sorted(lines, key=lambda l: (-l.score, sort_key(l.headword), l.exact, l.approx))
-    chosen = []
+    readings = {}
     for line in ranked:
+        readings.setdefault(line.headword, []).append(line)
+    chosen = []
+    taken = set()
+    for line in ranked:
+        if line.headword in taken:
+            continue
         if len(chosen) >= target:
             report.leave_out("au-delà de la capacité (moins courant)", line.headword)
             continue
-        if storable(line, key, report):
-            chosen.append(line)
-    # homographs: the reading that is not a conjugated form first, then the commoner
-    chosen.sort(key=lambda l: (sort_key(l.headword), l.conjugated, -l.score, l.exact, l.approx))
+        group = [l for l in readings[line.headword] if storable(l, key, report)]
+        taken.add(line.headword)
+        chosen.extend(group)
+    # homographs: a search takes the first line, so être and avoir first, then
+    # the reading that is not a conjugated form ("portions", noun), then the commoner
+    chosen.sort(key=lambda l: (sort_key(l.headword), l.score < 20000, l.conjugated, -l.score,
+                               l.exact, l.approx))
     return chosen
