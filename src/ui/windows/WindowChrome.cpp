@@ -81,28 +81,41 @@ QPixmap progressBlock()
 } // namespace Chrome
 
 HoverPicture::HoverPicture(Chrome::Picture which, QWidget *parent)
-    : QLabel(parent), m_normal(Chrome::picture(which, false)), m_highlighted(Chrome::picture(which, true))
+    : HoverPicture(Chrome::picture(which, false), Chrome::picture(which, true), parent)
+{
+}
+
+HoverPicture::HoverPicture(const QPixmap &normal, const QPixmap &highlighted, QWidget *parent)
+    : QLabel(parent), m_normal(normal), m_lit(highlighted)
 {
     setPixmap(m_normal);
     setFixedSize(m_normal.size());
     setCursor(Qt::PointingHandCursor);
 }
 
+void HoverPicture::setHighlighted(bool highlighted)
+{
+    m_highlighted = highlighted;
+    setPixmap(highlighted ? m_lit : m_normal);
+}
+
 void HoverPicture::enterEvent(QEnterEvent *event)
 {
-    setPixmap(m_highlighted);
+    if (isEnabled())
+        setHighlighted(true);
     QLabel::enterEvent(event);
 }
 
 void HoverPicture::leaveEvent(QEvent *event)
 {
-    setPixmap(m_normal);
+    if (isEnabled())
+        setHighlighted(false);
     QLabel::leaveEvent(event);
 }
 
 void HoverPicture::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (event->button() == Qt::LeftButton && isEnabled() && rect().contains(event->position().toPoint()))
         emit clicked();
     QLabel::mouseReleaseEvent(event);
 }

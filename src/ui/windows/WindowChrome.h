@@ -21,11 +21,17 @@ QPixmap picture(Picture which, bool highlighted);
 QPixmap progressBlock();
 } // namespace Chrome
 
-// A picture that swaps to its highlighted look under the mouse and reports clicks.
+// A picture that swaps to its highlighted look under the mouse and reports
+// clicks. The window may also set either look itself; a disabled picture
+// keeps the look it has.
 class HoverPicture : public QLabel {
     Q_OBJECT
 public:
     HoverPicture(Chrome::Picture which, QWidget *parent);
+    HoverPicture(const QPixmap &normal, const QPixmap &highlighted, QWidget *parent);
+
+    void setHighlighted(bool highlighted);
+    bool highlighted() const { return m_highlighted; }
 
 signals:
     void clicked();
@@ -37,7 +43,8 @@ protected:
 
 private:
     QPixmap m_normal;
-    QPixmap m_highlighted;
+    QPixmap m_lit;
+    bool m_highlighted = false;
 };
 
 // The skinned push button of the program's windows.

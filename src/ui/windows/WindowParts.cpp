@@ -113,17 +113,8 @@ void placeUpperCentre(QWidget *window)
 } // namespace WindowParts
 
 InfoIcon::InfoIcon(QWidget *parent)
-    : QLabel(parent)
+    : HoverPicture(WindowParts::helpIcon(), WindowParts::helpIcon(), parent)
 {
-    setPixmap(WindowParts::helpIcon());
     setFixedSize(16, 16);
     setToolTip(QStringLiteral("Plus d'info"));
-    setCursor(Qt::PointingHandCursor);
-}
-
-void InfoIcon::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
-    QLabel::mouseReleaseEvent(event);
 }

@@ -3,6 +3,8 @@
 // Pieces shared by the secondary windows: their title band, the white band
 // with the program's icon, the "Plus d'info" icon, the missing-field marker,
 // and the off-screen focus holder "Foc".
+#include "ui/windows/WindowChrome.h"
+
 #include <QColor>
 #include <QLabel>
 #include <QPixmap>
@@ -33,14 +35,8 @@ void placeUpperCentre(QWidget *window);
 
 // A "Plus d'info" icon of a secondary window: a small picture that reports
 // clicks, with no highlighted look.
-class InfoIcon : public QLabel {
+class InfoIcon : public HoverPicture {
     Q_OBJECT
 public:
     explicit InfoIcon(QWidget *parent);
-
-signals:
-    void clicked();
-
-protected:
-    void mouseReleaseEvent(QMouseEvent *event) override;
 };
