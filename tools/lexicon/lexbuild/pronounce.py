@@ -104,6 +104,17 @@ def mend_glides(ph):
     return out
 
 
+def mend_final_glide(form, ph):
+    """A glide cannot end a word after a consonant or another glide: the voice says
+    "secoues" as k + w and "fenouil" as n + w + j, where French says "ou"
+    ("secoue", "fenouille"); "inouï" ends on the vowel "i"."""
+    if len(ph) >= 2 and ph[-1] == "j" and ph[-2] == "w":
+        return ph[:-2] + (["w", "i"] if form.endswith("ï") else ["u", "j"])
+    if len(ph) >= 2 and ph[-1] in ("w", "ɥ") and not is_vowel(ph[-2]):
+        return ph[:-1] + [{"w": "u", "ɥ": "y"}[ph[-1]]]
+    return ph
+
+
 def mend_geminates(ph):
     out = []
     for p in ph:
@@ -248,6 +259,7 @@ class Pronouncer:
         ph = mend_nasal_palatal(spelling, ph)
         ph = mend_geminates(ph)
         ph = mend_glides(ph)
+        ph = mend_final_glide(entry.form, ph)
         ph = mend_tions(entry, ph)
         if not entry.is_verb:
             ph = mend_foreign_er(entry.form, ph, self.verb_forms)
