@@ -115,6 +115,14 @@ def mend_final_glide(form, ph):
     return ph
 
 
+def mend_aing(form, ph):
+    """"parpaing", "contreseing" end in the nasal "in", with no g and no English "-ing"."""
+    if form.endswith(("aing", "aings", "eing", "eings")) and len(ph) >= 2 and ph[-1] in ("ŋ", "ɡ") \
+            and is_vowel(ph[-2]):
+        return ph[:-2] + ["ɛ̃"]
+    return ph
+
+
 def mend_geminates(ph):
     out = []
     for p in ph:
@@ -193,12 +201,46 @@ def mend_tions(entry, ph):
     return ph
 
 
+def kin_spellings(spelling, is_verb, known):
+    """Forms whose French reading gives that of a form the voice took for English:
+    the singular of a plural ("bruns": "brun", "coaches": "coach"), and for "nous
+    bouleversons" the "vous" form ("bouleversez"), whose ending the voice always
+    reads in French. A word in -ss ("fitness", "process") is no plural."""
+    out = []
+    if is_verb and spelling.endswith("ons") and len(spelling) > 4:
+        out.append(spelling[:-3] + "ez")
+    if spelling.endswith("s") and not spelling.endswith("ss") and len(spelling) > 3:
+        if spelling.endswith("es") and spelling[:-2] in known:
+            out.append(spelling[:-2])
+        if spelling[:-1] in known:
+            out.append(spelling[:-1])
+    return out
+
+
+def from_kin(spelling, kin, ph):
+    """The reading of a form made from a kin form's (see kin_spellings)."""
+    if spelling.endswith("ons") and kin.endswith("ez"):
+        return ph[:-1] + ["ɔ̃"] if ph and ph[-1] == "e" else None
+    return ph
+
+
+def drop_english_plural(form, ph):
+    """A French plural s is silent, where the English reading says z ("bookmakers",
+    "coaches")."""
+    if form.endswith("es") and len(ph) >= 3 and ph[-2:] == ["i", "z"] and ph[-3] in ("ʃ", "ʒ", "s", "z"):
+        return ph[:-2]
+    if form.endswith("s") and len(ph) >= 2 and ph[-1] == "z" and ph[-2] != "z":
+        return ph[:-1]
+    return ph
+
+
 class Pronouncer:
     def __init__(self, voice):
         self.voice = voice
         self.english = set()   # spellings still read as English after respelling
         self.french_looking = set()
         self.verb_forms = set()
+        self.known = set()
 
     def prepare(self, entries):
         spellings = set()
@@ -210,6 +252,7 @@ class Pronouncer:
                 spellings.add(spoken_spelling(e))
         verbs = {spoken_spelling(e) for e in entries if e.is_verb}
         self.verb_forms = {e.form for e in entries if e.is_verb}
+        self.known = {e.form for e in entries}
         first = self.voice.ipa_many(sorted(spellings))
         again = sorted({respelled(s) for s, ipa in first.items() if english_reading(ipa)} - set(first))
         second = self.voice.ipa_many(again)
@@ -219,6 +262,11 @@ class Pronouncer:
                     and looks_french(s, s in verbs):
                 pieces.update(split_spellings(respelled(s)))
         self.voice.ipa_many(sorted(pieces))
+        kin = set()
+        for s, ipa in first.items():
+            if english_reading(ipa) and english_reading(second.get(respelled(s), ipa)):
+                kin.update(kin_spellings(s, s in verbs, self.known))
+        self.voice.ipa_many(sorted(kin))
         self.french_looking = {s for s in first if looks_french(s, s in verbs)}
 
     def raw_ipa(self, spelling):
@@ -234,6 +282,16 @@ class Pronouncer:
                 if not english_reading(split):
                     return split, False
         return ipa, True
+
+    def french_reading(self, spelling):
+        """The phonemes of a spelling as mended or read in French, or None."""
+        fixed = mends.FIXED.get(spelling)
+        if fixed is not None:
+            return split_ipa(fixed)
+        if spelling not in self.voice.cache:
+            return None
+        ipa, english = self.raw_ipa(spelling)
+        return None if english else split_ipa(ipa)
 
     def expression_phonemes(self, entry, said):
         """An expression ends as its last word is said on its own ("à contresens")."""
@@ -253,6 +311,15 @@ class Pronouncer:
         ph = split_ipa(ipa)
         how = "voice"
         if english:
+            for kin in kin_spellings(spelling, entry.is_verb, self.known):
+                kin_ph = self.french_reading(kin)
+                if kin_ph is not None:
+                    kin_ph = from_kin(spelling, kin, kin_ph)
+                if kin_ph is not None:
+                    ph, english = kin_ph, False
+                    break
+        if english:
+            ph = drop_english_plural(entry.form, ph)
             self.english.add(entry.form)
             ph = mend_english_ending(entry.form, ph, entry.is_verb)
             how = "english"
@@ -260,6 +327,7 @@ class Pronouncer:
         ph = mend_geminates(ph)
         ph = mend_glides(ph)
         ph = mend_final_glide(entry.form, ph)
+        ph = mend_aing(entry.form, ph)
         ph = mend_tions(entry, ph)
         if not entry.is_verb:
             ph = mend_foreign_er(entry.form, ph, self.verb_forms)
