@@ -136,6 +136,9 @@ def mend_english_ending(form, ph, is_verb=False):
     """Loanwords read as English lose their final r: "leader" is said lideur; a
     French verb made of one ("relooker") still ends its infinitive in "é"."""
     base = form[:-1] if form.endswith("s") else form
+    if is_verb and form.endswith("ant") and len(ph) >= 3 and ph[-2:] == ["n", "t"] \
+            and ph[-3] in ("ə", "œ", "a"):
+        return ph[:-3] + ["ɑ̃"]  # "boostant", "tweetant": a French present participle
     if is_verb and form.endswith("er") and len(ph) >= 2 and ph[-1] == "ʁ" and ph[-2] in ("ə", "œ"):
         return ph[:-2] + ["e"]
     if is_verb and form.endswith("er") and ph and ph[-1] in ("ə", "œ"):
@@ -182,9 +185,11 @@ def mend_ent_noun(form, ph):
     for a verb, drops it ("confident", "onguent", "chiendent")."""
     if not form.endswith(("ent", "ents")) or not ph or ph[-1] == "ɑ̃":
         return ph
+    if form.endswith(("ient", "ients")) and ph[-1] == "ɛ̃":
+        return ph  # "va-et-vient", "prix de revient": the verb said as a noun
     if ph[-1] == "ə":
         ph = ph[:-1]
-    return ph + ["ɑ̃"]
+    return mend_glides(ph + ["ɑ̃"])  # "émollient": i before the vowel is a glide
 
 
 def mend_tions(entry, ph):
