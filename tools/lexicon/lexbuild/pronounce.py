@@ -6,12 +6,22 @@ LIQUIDS = {"l", "ʁ"}
 OBSTRUENTS = {"p", "b", "t", "d", "k", "ɡ", "f", "v"}
 
 
-def fixed_ipa(form, lemma, categories):
+def fixed_ipa(form, lemma, categories, plural=False):
+    """The hand-given reading of a form; a plural noun given only in the singular
+    ("leaders", "speakers") is said as its singular."""
     keys = [form + ":" + c for c in categories] + [form + "/" + lemma, form]
+    if plural and form.endswith("s"):
+        single = form[:-1]
+        keys += [single + ":" + c for c in categories] + [single + "/" + lemma, single]
     for key in keys:
         if key in mends.FIXED:
             return mends.FIXED[key]
     return None
+
+
+def entry_fixed_ipa(entry):
+    plural = not entry.is_verb and "p" in entry.tags
+    return fixed_ipa(entry.form, entry.lemma, entry.categories or (entry.category,), plural)
 
 
 def spoken_spelling(entry):
@@ -151,6 +161,8 @@ def mend_english_ending(form, ph, is_verb=False):
     return ph
 
 
+VERB_PREFIXES = {"pour", "sur", "contre", "entre", "re", "ré", "dé", "mé", "pré", "sous", "mal",
+                 "bien", "inter", "en", "em", "co", "par", "trans"}
 FRENCH_ER = ("ier", "ïer", "yer", "ger", "cher", "ller", "aïer")
 ENGLISH_ER = ("k", "w", "oo", "ee", "ea", "ai", "oi", "mm", "pp", "tt", "gg", "cc", "igner")
 
@@ -163,8 +175,9 @@ def mend_foreign_er(form, ph, verb_forms):
     last = base.rpartition("-")[2]
     if not base.endswith("er") or base.endswith(FRENCH_ER) or last in verb_forms:
         return ph
-    if any(base[i:] in verb_forms for i in range(1, len(base) - 3)):
-        return ph  # ends with an infinitive: "pourparler"
+    if any(base[i:] in verb_forms and base[:i].rstrip("-") in VERB_PREFIXES
+           for i in range(1, len(base) - 3)):
+        return ph  # a prefix and an infinitive: "pourparler"; not "b-lister", "f-rater"
     if not ph or ph[-1] != "e":
         return ph
     vowel = "œ" if any(m in base for m in ENGLISH_ER) else "ɛ"
@@ -253,7 +266,7 @@ class Pronouncer:
             parts = expression_parts(e.form)
             if parts:
                 spellings.add(parts[0])
-            elif fixed_ipa(e.form, e.lemma, e.categories or (e.category,)) is None:
+            elif entry_fixed_ipa(e) is None:
                 spellings.add(spoken_spelling(e))
         verbs = {spoken_spelling(e) for e in entries if e.is_verb}
         self.verb_forms = {e.form for e in entries if e.is_verb}
@@ -308,7 +321,7 @@ class Pronouncer:
         return ph + list(said[last]), "expression"
 
     def phonemes(self, entry):
-        fixed = fixed_ipa(entry.form, entry.lemma, entry.categories or (entry.category,))
+        fixed = entry_fixed_ipa(entry)
         if fixed is not None:
             return split_ipa(fixed), "mend"
         spelling = spoken_spelling(entry)
