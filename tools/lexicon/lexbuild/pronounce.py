@@ -196,6 +196,8 @@ def mend_final_s(form, ph):
 def mend_ent_noun(form, ph):
     """A noun or adjective in "-ent" says "-an": the voice, taking an unknown word
     for a verb, drops it ("confident", "onguent", "chiendent")."""
+    if form.endswith(("iente", "ientes")) and len(ph) >= 2 and ph[-2:] == ["ɛ̃", "t"]:
+        return ph[:-2] + ["ɑ̃", "t"]  # "fiente", "expédiente": the voice says "vient"
     if not form.endswith(("ent", "ents")) or not ph or ph[-1] == "ɑ̃":
         return ph
     if form.endswith(("ient", "ients")) and ph[-1] == "ɛ̃":
