@@ -133,6 +133,25 @@ def mend_aing(form, ph):
     return ph
 
 
+def mend_verb_stems(entry, ph):
+    """Stems the voice misreads in conjugated forms: "il blagua" keeps the g of
+    "blaguer" (the voice says gwa, as in "jaguar"), and "il craignit" its i
+    (the voice stops at the palatal: "craign")."""
+    if not entry.is_verb:
+        return ph
+    form = entry.form
+    if entry.lemma.endswith("guer") and entry.lemma != "arguer" and ("gua" in form or "guâ" in form):
+        ph = [p for i, p in enumerate(ph) if not (p == "w" and i > 0 and ph[i - 1] == "ɡ")]
+        if form.endswith("guant") and ph[-2:] == ["a", "n"]:
+            ph = ph[:-2] + ["ɑ̃"]  # "draguant": the voice reads "-guant" as in "guano"
+    if ("gni" in form or "gnî" in form) and "ɲ" in ph:
+        i = len(ph) - 1 - ph[::-1].index("ɲ")
+        nxt = ph[i + 1] if i + 1 < len(ph) else None
+        if nxt is None or (not is_vowel(nxt) and nxt != "j"):
+            ph = ph[:i + 1] + ["i"] + ph[i + 1:]
+    return ph
+
+
 def mend_geminates(ph):
     out = []
     for p in ph:
@@ -348,6 +367,7 @@ class Pronouncer:
         ph = mend_glides(ph)
         ph = mend_final_glide(entry.form, ph)
         ph = mend_aing(entry.form, ph)
+        ph = mend_verb_stems(entry, ph)
         ph = mend_tions(entry, ph)
         if not entry.is_verb:
             ph = mend_foreign_er(entry.form, ph, self.verb_forms)
