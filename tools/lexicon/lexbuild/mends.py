@@ -108,7 +108,7 @@ FIXED = {
     "faisaient": "fəzɛ", "faisant": "fəzɑ̃", "faisions": "fəzjɔ̃", "faisiez": "fəzje",
     "bienfaisant": "bjɛ̃fəzɑ̃", "bienfaisance": "bjɛ̃fəzɑ̃s", "malfaisant": "malfəzɑ̃",
     "monsieur/monsieur": "məsjø", "second/second": "səɡɔ̃", "tranquille": "tʁɑ̃kil",
-    "ville": "vil", "dilemme": "dilɛm", "dilemmes": "dilɛm", "fenouil": "fənuj", "semailles": "səmaj", "équant": "ekɑ̃", "équants": "ekɑ̃", "postillon": "pɔstijɔ̃", "postillons": "pɔstijɔ̃", "psyché": "psiʃe", "psychés": "psiʃe", "archéen": "aʁkeɛ̃",
+    "ville": "vil", "dilemme": "dilɛm", "dilemmes": "dilɛm", "fenouil": "fənuj", "semailles": "səmaj", "équant": "ekɑ̃", "jeun": "ʒœ̃", "équants": "ekɑ̃", "postillon": "pɔstijɔ̃", "postillons": "pɔstijɔ̃", "psyché": "psiʃe", "psychés": "psiʃe", "archéen": "aʁkeɛ̃",
     "archéens": "aʁkeɛ̃", "milord": "milɔʁ", "milords": "milɔʁ", "canyon": "kaɲɔ̃", "canyons": "kaɲɔ̃",
     "farniente": "faʁnjɛnte", "fiente": "fjɑ̃t", "fientes": "fjɑ̃t", "steward": "stiwaʁt", "stewards": "stiwaʁt", "arguer": "aʁɡɥe", "lilliputien": "lilipysjɛ̃",
     "lilliputiens": "lilipysjɛ̃", "lilliputienne": "lilipysjɛn", "lilliputiennes": "lilipysjɛn", "instiller": "ɛ̃stile", "bacille": "basil",
