@@ -80,13 +80,13 @@ private slots:
     void enciphersHeadwordsOfBlocksHQU()
     {
         SynonymFileBuilder file;
-        // 'ë' at the fourth place enciphers to a comma, stored as "£" in block H.
-        file.set('H', 1, QStringLiteral("hanë@animal\\bête"));
+        // 'ã' at the third place enciphers to a comma (with the key MOISSONS), stored as "£" in block H.
+        file.set('H', 1, QStringLiteral("haãs@animal\\bête"));
         file.set('Q', 1, QStringLiteral("quête@recherche"));
         // A "£" stored in block H stands for a comma; in block Q it is a "£".
         file.setStored('H', SynonymList::blockSize('H' - 'A'), QByteArray("\xA3XY@tail"));
         file.setStored('Q', SynonymList::blockSize('Q' - 'A'), QByteArray("\xA3XY@tail"));
-        QVERIFY(SynonymFileBuilder::storedLine('H' - 'A', QStringLiteral("hanë@x")).contains('\xA3'));
+        QVERIFY(SynonymFileBuilder::storedLine('H' - 'A', QStringLiteral("haãs@x")).contains('\xA3'));
         QVERIFY(writeFile(m_path, file.bytes()));
         SynonymList list;
         QCOMPARE(problemCount(loadInStages(list, m_path)), 0);
@@ -94,7 +94,7 @@ private slots:
         QCOMPARE(list.blockOf('H').last(), WordCipher(QStringLiteral(",XY")) + QStringLiteral("@tail"));
         QCOMPARE(list.blockOf('Q').last(), WordCipher(QStringLiteral("£XY")) + QStringLiteral("@tail"));
         if (SynonymList::blockSize('H' - 'A') > 1)
-            QCOMPARE(list.blockOf('H').first(), QStringLiteral("hanë@animal\\bête"));
+            QCOMPARE(list.blockOf('H').first(), QStringLiteral("haãs@animal\\bête"));
         if (SynonymList::blockSize('Q' - 'A') > 1)
             QCOMPARE(list.blockOf('Q').first(), QStringLiteral("quête@recherche"));
         // Other blocks are stored as they are.
