@@ -6,12 +6,22 @@ LIQUIDS = {"l", "ʁ"}
 OBSTRUENTS = {"p", "b", "t", "d", "k", "ɡ", "f", "v"}
 
 
-def fixed_ipa(form, lemma, categories):
+def fixed_ipa(form, lemma, categories, plural=False):
+    """The hand-given reading of a form; a plural noun given only in the singular
+    ("leaders", "speakers") is said as its singular."""
     keys = [form + ":" + c for c in categories] + [form + "/" + lemma, form]
+    if plural and form.endswith("s"):
+        single = form[:-1]
+        keys += [single + ":" + c for c in categories] + [single + "/" + lemma, single]
     for key in keys:
         if key in mends.FIXED:
             return mends.FIXED[key]
     return None
+
+
+def entry_fixed_ipa(entry):
+    plural = not entry.is_verb and "p" in entry.tags
+    return fixed_ipa(entry.form, entry.lemma, entry.categories or (entry.category,), plural)
 
 
 def spoken_spelling(entry):
@@ -104,6 +114,44 @@ def mend_glides(ph):
     return out
 
 
+def mend_final_glide(form, ph):
+    """A glide cannot end a word after a consonant or another glide: the voice says
+    "secoues" as k + w and "fenouil" as n + w + j, where French says "ou"
+    ("secoue", "fenouille"); "inouï" ends on the vowel "i"."""
+    if len(ph) >= 2 and ph[-1] == "j" and ph[-2] == "w":
+        return ph[:-2] + (["w", "i"] if form.endswith("ï") else ["u", "j"])
+    if len(ph) >= 2 and ph[-1] in ("w", "ɥ") and not is_vowel(ph[-2]):
+        return ph[:-1] + [{"w": "u", "ɥ": "y"}[ph[-1]]]
+    return ph
+
+
+def mend_aing(form, ph):
+    """"parpaing", "contreseing" end in the nasal "in", with no g and no English "-ing"."""
+    if form.endswith(("aing", "aings", "eing", "eings")) and len(ph) >= 2 and ph[-1] in ("ŋ", "ɡ") \
+            and is_vowel(ph[-2]):
+        return ph[:-2] + ["ɛ̃"]
+    return ph
+
+
+def mend_verb_stems(entry, ph):
+    """Stems the voice misreads in conjugated forms: "il blagua" keeps the g of
+    "blaguer" (the voice says gwa, as in "jaguar"), and "il craignit" its i
+    (the voice stops at the palatal: "craign")."""
+    if not entry.is_verb:
+        return ph
+    form = entry.form
+    if entry.lemma.endswith("guer") and entry.lemma != "arguer" and ("gua" in form or "guâ" in form):
+        ph = [p for i, p in enumerate(ph) if not (p == "w" and i > 0 and ph[i - 1] == "ɡ")]
+        if form.endswith("guant") and ph[-2:] == ["a", "n"]:
+            ph = ph[:-2] + ["ɑ̃"]  # "draguant": the voice reads "-guant" as in "guano"
+    if ("gni" in form or "gnî" in form) and "ɲ" in ph:
+        i = len(ph) - 1 - ph[::-1].index("ɲ")
+        nxt = ph[i + 1] if i + 1 < len(ph) else None
+        if nxt is None or (not is_vowel(nxt) and nxt != "j"):
+            ph = ph[:i + 1] + ["i"] + ph[i + 1:]
+    return ph
+
+
 def mend_geminates(ph):
     out = []
     for p in ph:
@@ -117,6 +165,9 @@ def mend_english_ending(form, ph, is_verb=False):
     """Loanwords read as English lose their final r: "leader" is said lideur; a
     French verb made of one ("relooker") still ends its infinitive in "é"."""
     base = form[:-1] if form.endswith("s") else form
+    if is_verb and form.endswith("ant") and len(ph) >= 3 and ph[-2:] == ["n", "t"] \
+            and ph[-3] in ("ə", "œ", "a"):
+        return ph[:-3] + ["ɑ̃"]  # "boostant", "tweetant": a French present participle
     if is_verb and form.endswith("er") and len(ph) >= 2 and ph[-1] == "ʁ" and ph[-2] in ("ə", "œ"):
         return ph[:-2] + ["e"]
     if is_verb and form.endswith("er") and ph and ph[-1] in ("ə", "œ"):
@@ -129,6 +180,8 @@ def mend_english_ending(form, ph, is_verb=False):
     return ph
 
 
+VERB_PREFIXES = {"pour", "sur", "contre", "entre", "re", "ré", "dé", "mé", "pré", "sous", "mal",
+                 "bien", "inter", "en", "em", "co", "par", "trans"}
 FRENCH_ER = ("ier", "ïer", "yer", "ger", "cher", "ller", "aïer")
 ENGLISH_ER = ("k", "w", "oo", "ee", "ea", "ai", "oi", "mm", "pp", "tt", "gg", "cc", "igner")
 
@@ -141,8 +194,9 @@ def mend_foreign_er(form, ph, verb_forms):
     last = base.rpartition("-")[2]
     if not base.endswith("er") or base.endswith(FRENCH_ER) or last in verb_forms:
         return ph
-    if any(base[i:] in verb_forms for i in range(1, len(base) - 3)):
-        return ph  # ends with an infinitive: "pourparler"
+    if any(base[i:] in verb_forms and base[:i].rstrip("-") in VERB_PREFIXES
+           for i in range(1, len(base) - 3)):
+        return ph  # a prefix and an infinitive: "pourparler"; not "b-lister", "f-rater"
     if not ph or ph[-1] != "e":
         return ph
     vowel = "œ" if any(m in base for m in ENGLISH_ER) else "ɛ"
@@ -161,11 +215,15 @@ def mend_final_s(form, ph):
 def mend_ent_noun(form, ph):
     """A noun or adjective in "-ent" says "-an": the voice, taking an unknown word
     for a verb, drops it ("confident", "onguent", "chiendent")."""
+    if form.endswith(("iente", "ientes")) and len(ph) >= 2 and ph[-2:] == ["ɛ̃", "t"]:
+        return ph[:-2] + ["ɑ̃", "t"]  # "fiente", "expédiente": the voice says "vient"
     if not form.endswith(("ent", "ents")) or not ph or ph[-1] == "ɑ̃":
         return ph
+    if form.endswith(("ient", "ients")) and ph[-1] == "ɛ̃":
+        return ph  # "va-et-vient", "prix de revient": the verb said as a noun
     if ph[-1] == "ə":
         ph = ph[:-1]
-    return ph + ["ɑ̃"]
+    return mend_glides(ph + ["ɑ̃"])  # "émollient": i before the vowel is a glide
 
 
 def mend_tions(entry, ph):
@@ -182,12 +240,46 @@ def mend_tions(entry, ph):
     return ph
 
 
+def kin_spellings(spelling, is_verb, known):
+    """Forms whose French reading gives that of a form the voice took for English:
+    the singular of a plural ("bruns": "brun", "coaches": "coach"), and for "nous
+    bouleversons" the "vous" form ("bouleversez"), whose ending the voice always
+    reads in French. A word in -ss ("fitness", "process") is no plural."""
+    out = []
+    if is_verb and spelling.endswith("ons") and len(spelling) > 4:
+        out.append(spelling[:-3] + "ez")
+    if spelling.endswith("s") and not spelling.endswith("ss") and len(spelling) > 3:
+        if spelling.endswith("es") and spelling[:-2] in known:
+            out.append(spelling[:-2])
+        if spelling[:-1] in known:
+            out.append(spelling[:-1])
+    return out
+
+
+def from_kin(spelling, kin, ph):
+    """The reading of a form made from a kin form's (see kin_spellings)."""
+    if spelling.endswith("ons") and kin.endswith("ez"):
+        return ph[:-1] + ["ɔ̃"] if ph and ph[-1] == "e" else None
+    return ph
+
+
+def drop_english_plural(form, ph):
+    """A French plural s is silent, where the English reading says z ("bookmakers",
+    "coaches")."""
+    if form.endswith("es") and len(ph) >= 3 and ph[-2:] == ["i", "z"] and ph[-3] in ("ʃ", "ʒ", "s", "z"):
+        return ph[:-2]
+    if form.endswith("s") and len(ph) >= 2 and ph[-1] == "z" and ph[-2] != "z":
+        return ph[:-1]
+    return ph
+
+
 class Pronouncer:
     def __init__(self, voice):
         self.voice = voice
         self.english = set()   # spellings still read as English after respelling
         self.french_looking = set()
         self.verb_forms = set()
+        self.known = set()
 
     def prepare(self, entries):
         spellings = set()
@@ -195,10 +287,11 @@ class Pronouncer:
             parts = expression_parts(e.form)
             if parts:
                 spellings.add(parts[0])
-            elif fixed_ipa(e.form, e.lemma, e.categories or (e.category,)) is None:
+            elif entry_fixed_ipa(e) is None:
                 spellings.add(spoken_spelling(e))
         verbs = {spoken_spelling(e) for e in entries if e.is_verb}
         self.verb_forms = {e.form for e in entries if e.is_verb}
+        self.known = {e.form for e in entries}
         first = self.voice.ipa_many(sorted(spellings))
         again = sorted({respelled(s) for s, ipa in first.items() if english_reading(ipa)} - set(first))
         second = self.voice.ipa_many(again)
@@ -208,6 +301,11 @@ class Pronouncer:
                     and looks_french(s, s in verbs):
                 pieces.update(split_spellings(respelled(s)))
         self.voice.ipa_many(sorted(pieces))
+        kin = set()
+        for s, ipa in first.items():
+            if english_reading(ipa) and english_reading(second.get(respelled(s), ipa)):
+                kin.update(kin_spellings(s, s in verbs, self.known))
+        self.voice.ipa_many(sorted(kin))
         self.french_looking = {s for s in first if looks_french(s, s in verbs)}
 
     def raw_ipa(self, spelling):
@@ -224,6 +322,16 @@ class Pronouncer:
                     return split, False
         return ipa, True
 
+    def french_reading(self, spelling):
+        """The phonemes of a spelling as mended or read in French, or None."""
+        fixed = mends.FIXED.get(spelling)
+        if fixed is not None:
+            return split_ipa(fixed)
+        if spelling not in self.voice.cache:
+            return None
+        ipa, english = self.raw_ipa(spelling)
+        return None if english else split_ipa(ipa)
+
     def expression_phonemes(self, entry, said):
         """An expression ends as its last word is said on its own ("à contresens")."""
         head, last = expression_parts(entry.form)
@@ -234,7 +342,7 @@ class Pronouncer:
         return ph + list(said[last]), "expression"
 
     def phonemes(self, entry):
-        fixed = fixed_ipa(entry.form, entry.lemma, entry.categories or (entry.category,))
+        fixed = entry_fixed_ipa(entry)
         if fixed is not None:
             return split_ipa(fixed), "mend"
         spelling = spoken_spelling(entry)
@@ -242,12 +350,24 @@ class Pronouncer:
         ph = split_ipa(ipa)
         how = "voice"
         if english:
+            for kin in kin_spellings(spelling, entry.is_verb, self.known):
+                kin_ph = self.french_reading(kin)
+                if kin_ph is not None:
+                    kin_ph = from_kin(spelling, kin, kin_ph)
+                if kin_ph is not None:
+                    ph, english = kin_ph, False
+                    break
+        if english:
+            ph = drop_english_plural(entry.form, ph)
             self.english.add(entry.form)
             ph = mend_english_ending(entry.form, ph, entry.is_verb)
             how = "english"
         ph = mend_nasal_palatal(spelling, ph)
         ph = mend_geminates(ph)
         ph = mend_glides(ph)
+        ph = mend_final_glide(entry.form, ph)
+        ph = mend_aing(entry.form, ph)
+        ph = mend_verb_stems(entry, ph)
         ph = mend_tions(entry, ph)
         if not entry.is_verb:
             ph = mend_foreign_er(entry.form, ph, self.verb_forms)
