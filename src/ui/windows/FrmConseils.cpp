@@ -28,11 +28,7 @@ QString shownText(const QString &body)
 FrmConseils::FrmConseils(QWidget *mainWindow, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_mainWindow(mainWindow)
 {
-    setObjectName(QStringLiteral("FrmConseils"));
-    setWindowTitle(QStringLiteral("Quelques conseils pour la recherche"));
-    // Only the main window ends the program.
-    setAttribute(Qt::WA_QuitOnClose, false);
-    setAttribute(Qt::WA_StyledBackground);
+    WindowParts::setUpSecondaryWindow(this, QStringLiteral("FrmConseils"), QStringLiteral("Quelques conseils pour la recherche"));
     build();
     WindowParts::placeUpperCentre(this);
     if (m_mainWindow)

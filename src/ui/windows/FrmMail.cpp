@@ -52,11 +52,7 @@ QLabel *marker(QWidget *parent, QLabel *besideCaption)
 FrmMail::FrmMail(QWidget *mainWindow, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_mainWindow(mainWindow)
 {
-    setObjectName(QStringLiteral("FrmMail"));
-    setWindowTitle(QStringLiteral("Envoyer un email"));
-    // Only the main window ends the program.
-    setAttribute(Qt::WA_QuitOnClose, false);
-    setAttribute(Qt::WA_StyledBackground);
+    WindowParts::setUpSecondaryWindow(this, QStringLiteral("FrmMail"), QStringLiteral("Envoyer un email"));
     build();
 
     if (const QScreen *screen = QGuiApplication::primaryScreen())

@@ -25,11 +25,7 @@ constexpr int kFirstRow = 40, kRowStep = 25, kIconColumnGap = 14;
 FrmOption::FrmOption(AppPreferences &preferences, QWidget *mainWindow, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_preferences(preferences), m_mainWindow(mainWindow)
 {
-    setWindowTitle(QStringLiteral("Options du programme"));
-    setObjectName(QStringLiteral("FrmOption"));
-    // Only the main window ends the program.
-    setAttribute(Qt::WA_QuitOnClose, false);
-    setAttribute(Qt::WA_StyledBackground);
+    WindowParts::setUpSecondaryWindow(this, QStringLiteral("FrmOption"), QStringLiteral("Options du programme"));
     build();
     WindowParts::placeUpperCentre(this);
     if (m_mainWindow)

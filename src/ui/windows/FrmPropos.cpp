@@ -23,11 +23,7 @@ constexpr int kMailTookOver = FrmMail::TakeOverMarker;
 FrmPropos::FrmPropos(QWidget *mainWindow, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_mainWindow(mainWindow)
 {
-    setObjectName(QStringLiteral("FrmPropos"));
-    setWindowTitle(QStringLiteral("A propos"));
-    // Only the main window ends the program.
-    setAttribute(Qt::WA_QuitOnClose, false);
-    setAttribute(Qt::WA_StyledBackground);
+    WindowParts::setUpSecondaryWindow(this, QStringLiteral("FrmPropos"), QStringLiteral("A propos"));
     build();
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();

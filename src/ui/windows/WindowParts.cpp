@@ -11,6 +11,14 @@
 
 namespace WindowParts {
 
+void setUpSecondaryWindow(QWidget *window, const QString &objectName, const QString &title)
+{
+    window->setObjectName(objectName);
+    window->setWindowTitle(title);
+    window->setAttribute(Qt::WA_QuitOnClose, false);
+    window->setAttribute(Qt::WA_StyledBackground);
+}
+
 QLabel *addTitleBand(QWidget *window, const QString &title, int height)
 {
     auto *band = new QLabel(window);

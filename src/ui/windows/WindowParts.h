@@ -12,6 +12,11 @@
 class QPushButton;
 
 namespace WindowParts {
+// Names a secondary window and gives it what all of them share: its
+// stylesheet background, and no say in ending the program (only the main
+// window ends it).
+void setUpSecondaryWindow(QWidget *window, const QString &objectName, const QString &title);
+
 // The light blue of the secondary windows' title bands.
 inline const QColor TitleBlue {135, 185, 244};
 
