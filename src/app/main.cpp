@@ -1,5 +1,7 @@
 // Versalune: a French rhyme dictionary.
+#include "QuitWhenReady.h"
 #include "lexicon/AppGlobals.h"
+#include "lexicon/AppPaths.h"
 #include "lexicon/InternalErrorReport.h"
 #include "lexicon/LexiconData.h"
 #include "lexicon/SingleInstance.h"
@@ -21,9 +23,9 @@ QString startDirectory()
     return dir;
 }
 
-AppPreferences readPreferencesOrDefaults(const QString &appDir)
+AppPreferences readPreferencesOrDefaults(const QString &appDir, const QString &settingsDir)
 {
-    if (const auto preferences = OptionsFile::readPreferences(OptionsFile::path(appDir)))
+    if (const auto preferences = OptionsFile::readPreferences(AppPaths::optionsFileToRead(appDir, settingsDir)))
         return *preferences;
     QMessageBox::critical(nullptr, AppGlobals::messageTitle(), OptionsFile::unreadableMessage());
     return AppPreferences {};
@@ -35,6 +37,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Versalune"));
     QApplication::setQuitOnLastWindowClosed(false);
+    // The desktop entry's name, so that the desktop shows the program's icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("fr.versalune.Versalune"));
+    QuitWhenReady quitWhenReady;
     // The toolkit's own captions (standard buttons, list menus) in French.
     QTranslator toolkitFrench;
     if (toolkitFrench.load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
@@ -42,6 +47,10 @@ int main(int argc, char *argv[])
 
     AppGlobals &globals = AppGlobals::instance();
     globals.appDir = startDirectory();
+    // The options file and the first-start marker: beside a portable copy,
+    // in the user's configuration folder for an installed one.
+    globals.settingsDir = AppPaths::settingsDir(globals.appDir);
+    AppPaths::makeSettingsDir(globals.settingsDir);
 
     SingleInstance instance;
     if (!instance.acquire()) {
@@ -49,7 +58,7 @@ int main(int argc, char *argv[])
         return 0;
     }
 
-    globals.preferences = readPreferencesOrDefaults(globals.appDir);
+    globals.preferences = readPreferencesOrDefaults(globals.appDir, globals.settingsDir);
 
     LexiconData &data = LexiconData::instance();
     auto *loading = new FrmCharge(data, InternalErrorReport::instance(), globals.appDir);
@@ -61,5 +70,6 @@ int main(int argc, char *argv[])
         QObject::connect(mainWindow.get(), &FrmDisplay::endRequested, &app, [] { QCoreApplication::exit(0); });
     });
     loading->show();
-    return app.exec();
+    const int status = app.exec();
+    return quitWhenReady.sawProblem() ? 1 : status;
 }

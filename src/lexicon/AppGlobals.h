@@ -23,6 +23,10 @@ struct AppGlobals {
 
     // The directory of the executable, with a trailing "/".
     QString appDir;
+    // The folder of the options file and the first-start marker, set at
+    // start-up (AppPaths); left empty, they are kept in appDir.
+    QString settingsDir;
+    QString settingsFolder() const { return settingsDir.isEmpty() ? appDir : settingsDir; }
     AppPreferences preferences;
 
     // Hand-offs between windows.

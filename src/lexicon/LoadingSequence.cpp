@@ -1,5 +1,7 @@
 #include "lexicon/LoadingSequence.h"
 
+#include "lexicon/AppPaths.h"
+
 namespace {
 const QString kSynonymFile = QStringLiteral("listsyno.ret");
 const QString kHomonymFile = QStringLiteral("listhomo.ret");
@@ -129,7 +131,7 @@ void LoadingSequence::cutWordLines()
 bool LoadingSequence::checkSynonymFile()
 {
     // Opened here and kept open for the five reading stages.
-    if (const auto error = m_data.synonyms.open(m_appDir + kSynonymFile)) {
+    if (const auto error = m_data.synonyms.open(AppPaths::dataFile(m_appDir, kSynonymFile))) {
         reportFileFailure(*error, ErrorTexts::DataFile::Synonyms);
         return false;
     }
@@ -147,7 +149,7 @@ void LoadingSequence::readSynonyms(char first, char last)
 
 bool LoadingSequence::readHomonyms()
 {
-    if (const auto error = m_data.homonyms.load(m_appDir + kHomonymFile)) {
+    if (const auto error = m_data.homonyms.load(AppPaths::dataFile(m_appDir, kHomonymFile))) {
         reportFileFailure(*error, ErrorTexts::DataFile::Homonyms);
         return false;
     }

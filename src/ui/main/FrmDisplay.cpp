@@ -160,7 +160,7 @@ FrmDisplay::FrmDisplay(const LexiconData &data, QWidget *loadingWindow, QWidget 
     StageDelayMs = 500;
     // A default options file ships with the program: a marker of its own
     // tells whether it has started here before.
-    m_firstStart = FirstStart::takeFirstStart(AppGlobals::instance().appDir);
+    m_firstStart = FirstStart::takeFirstStart(AppGlobals::instance().settingsFolder());
     TimDeb.setSingleShot(true);
     TimDeb.start(10);
 }
@@ -695,7 +695,7 @@ void FrmDisplay::closeEvent(QCloseEvent *event)
     if (!writeOptionsFile()) {
         showMessage(QMessageBox::Warning,
                     QStringLiteral("Les options n'ont pas pu être enregistrées dans le fichier      \r\n")
-                        + QDir::toNativeSeparators(OptionsFile::path(AppGlobals::instance().appDir))
+                        + QDir::toNativeSeparators(OptionsFile::path(AppGlobals::instance().settingsFolder()))
                         + QStringLiteral("\r\nLe fichier précédent est conservé."),
                     QMessageBox::Ok);
     }

@@ -4,6 +4,7 @@
 #include "ui/main/FrmDisplay.h"
 
 #include "lexicon/AppGlobals.h"
+#include "lexicon/AppPaths.h"
 #include "search/QueryPreparation.h"
 #include "ui/main/MainWindowLook.h"
 #include "ui/windows/WindowChrome.h"
@@ -203,7 +204,8 @@ SearchParameters FrmDisplay::searchParameters() const
 
 void FrmDisplay::restoreSearchOptions()
 {
-    const SavedSearchOptions saved = OptionsFile::readSearchOptions(OptionsFile::path(AppGlobals::instance().appDir));
+    const SavedSearchOptions saved = OptionsFile::readSearchOptions(
+        AppPaths::optionsFileToRead(AppGlobals::instance().appDir, AppGlobals::instance().settingsFolder()));
     // Each value acts as if the user had set it, with its colours and rules.
     if (saved.richRhymes)
         Chk1->setChecked(*saved.richRhymes);
@@ -250,6 +252,6 @@ void FrmDisplay::resetSearchOptions()
 
 bool FrmDisplay::writeOptionsFile()
 {
-    return OptionsFile::write(OptionsFile::path(AppGlobals::instance().appDir), AppGlobals::instance().preferences,
+    return OptionsFile::write(OptionsFile::path(AppGlobals::instance().settingsFolder()), AppGlobals::instance().preferences,
                               searchOptions());
 }

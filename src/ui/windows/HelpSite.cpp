@@ -1,5 +1,6 @@
 #include "ui/windows/HelpSite.h"
 
+#include "lexicon/AppPaths.h"
 #include "ui/windows/ShellOpen.h"
 
 #include <QFileInfo>
@@ -8,7 +9,7 @@ namespace HelpSite {
 
 QString pagePath(const QString &appDir)
 {
-    return appDir + QStringLiteral("help/index.html");
+    return AppPaths::dataFile(appDir, QStringLiteral("help/index.html"));
 }
 
 QUrl pageUrl(const QString &appDir, Section section)

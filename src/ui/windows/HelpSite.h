@@ -1,9 +1,10 @@
 #pragma once
 
-// The program's help pages, shipped beside it in "help/": what the program
-// does, the rhyme categories, search tips, the spelling checker, the synonyms
-// window and a short FAQ. The "Site", "Site internet" and "Voir la FAQ"
-// buttons open them in the user's browser; a failure is not reported.
+// The program's help pages, shipped in "help/" beside it or in the installed
+// data folder (AppPaths): what the program does, the rhyme categories, search
+// tips, the spelling checker, the synonyms window and a short FAQ. The
+// "Site", "Site internet" and "Voir la FAQ" buttons open them in the user's
+// browser; a failure is not reported.
 #include <QString>
 #include <QUrl>
 

@@ -113,6 +113,30 @@ def build(args):
         f.write(text)
 
 
+# Why the program's licence fits the licences of its data sources.
+LICENCE_NOTE = """
+## Licence of the program
+
+The program's own code is under the GPL-3.0-or-later (`LICENSE`). The sources
+of its data allow that licence:
+
+- grammalecte: Debian's copyright file gives the package's files the GPL-3 by
+  default (`Files: *`, which covers `fr-allvars.json` and `phonet_data.py`) and
+  the MPL-2.0 to a list of named files; upstream publishes its lexicon under
+  the MPL-2.0. Both fit: GPL-3 data built into GPL-3-or-later code make a whole
+  that is distributed under the GPL version 3, and section 3.3 of the MPL-2.0
+  lets MPL-covered data go into a larger work under the GPL (the lexicon
+  carries no "Incompatible With Secondary Licenses" notice).
+- mythes-fr (`thes_fr.dat`, LGPL-2.1+): section 3 of the LGPL 2.1 lets the data
+  be used under the GPL version 2 or later, so under the GPL-3.
+- espeak-ng (GPL-3+) is only run while building the data.
+
+So `versalune` and `rimes`, with the data built into them and the data files
+beside them, are distributed under the GPL version 3 (or later, where every
+part allows it); `/usr/share/doc/versalune/copyright` says it file by file.
+"""
+
+
 def _sources_text(src):
     rows = []
     for package, (what, licence) in PACKAGES.items():
@@ -132,7 +156,7 @@ def _sources_text(src):
         "that the thesaurus knows.\n"
         "- The data files are derived works of these sources and are shipped under their "
         "licences: MPL-2.0 for data from the grammalecte lexicon, LGPL-2.1+ for data from "
-        "mythes-fr; espeak-ng (GPL-3+) is only run as a tool.\n")
+        "mythes-fr; espeak-ng (GPL-3+) is only run as a tool.\n" + LICENCE_NOTE)
 
 
 def main(argv=None):

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and checks the files a desktop
+# reads: the desktop entry, the AppStream description (without the network:
+# its screenshot address is not fetched), both manual pages and the
+# completion of rimes. A missing checking tool skips the test (status 77);
+# scripts/install-deps.sh installs them.
+# Usage: installed_files.sh BUILD_DIR
+set -euo pipefail
+build=$1
+for tool in desktop-file-validate appstreamcli man; do
+  command -v "$tool" >/dev/null || { echo "outil absent : $tool"; exit 77; }
+done
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "ÉCHEC : $*" >&2; exit 1; }
+
+prefix=$work/prefix
+cmake --install "$build" --prefix "$prefix" >/dev/null
+share=$prefix/share
+id=fr.versalune.Versalune
+
+desktop-file-validate "$share/applications/$id.desktop" || fail "entrée de bureau"
+appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml" || fail "description AppStream"
+[ -f "$share/icons/hicolor/scalable/apps/$id.svg" ] || fail "pas d'icône SVG"
+[ -f "$share/icons/hicolor/128x128/apps/$id.png" ] || fail "pas d'icône 128 px"
+for name in versalune.1 rimes.1; do
+  page=$share/man/fr/man1/$name.gz
+  [ -f "$page" ] || fail "pas de page $page"
+  LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" > "$work/page.txt" 2> "$work/warnings.txt" \
+    || fail "man -l $name"
+  [ ! -s "$work/warnings.txt" ] || { cat "$work/warnings.txt" >&2; fail "avertissements de man pour $name"; }
+  grep -q '^NOM' "$work/page.txt" || fail "$name sans section NOM"
+  grep -q 'é' "$work/page.txt" || fail "$name perd ses accents"
+done
+bash -c "source '$share/bash-completion/completions/rimes' && complete -p rimes" >/dev/null || fail "complétion de rimes"
+# The completion offers the options and their values.
+out=$(bash -c "source '$share/bash-completion/completions/rimes'
+  COMP_WORDS=(rimes --syl); COMP_CWORD=1; _rimes; echo \"\${COMPREPLY[*]}\"
+  COMP_WORDS=(rimes -c N); COMP_CWORD=2; _rimes; echo \"\${COMPREPLY[*]}\"")
+[ "$out" = $'--syllabes\nNom' ] || fail "complétion inattendue : $out"
+echo "fichiers installés : corrects"
