@@ -34,6 +34,7 @@ private slots:
     void enterAtOnceCloses();
     void siteKeepsWindowOpen();
     void contactWindowTakesOver();
+    void licenceNoteFitsItsLine();
 
 private:
     QWidget *m_main = nullptr;
@@ -113,6 +114,20 @@ void TestFrmPropos::contactWindowTakesOver()
     mail->CmdAnnule->click();
     QTRY_VERIFY(!mail);
     QVERIFY(m_main->isVisible());
+}
+
+void TestFrmPropos::licenceNoteFitsItsLine()
+{
+    QPointer<FrmPropos> window = FrmPropos::open(m_main);
+    QTRY_VERIFY(window->isVisible());
+    const auto *note = window->findChild<QLabel *>(QStringLiteral("LblLicence"));
+    QVERIFY(note);
+    QVERIFY(note->text().contains(QStringLiteral("GPL 3 ou ultérieure")));
+    // One whole line, clear of the title frame and of the button panel.
+    QVERIFY(note->fontMetrics().horizontalAdvance(note->text()) <= note->width());
+    QVERIFY(note->fontMetrics().height() <= note->height());
+    QVERIFY(note->geometry().bottom() < window->CmdFerme->parentWidget()->geometry().top());
+    window->close();
 }
 
 QTEST_MAIN(TestFrmPropos)

@@ -94,6 +94,14 @@ void FrmPropos::build()
     LblVersion->setStyleSheet(QStringLiteral("color: rgb(30, 50, 100); background: transparent;"));
     LblVersion->setAttribute(Qt::WA_TransparentForMouseEvents);
 
+    // Between the title frame and the button panel.
+    auto *LblLicence = new QLabel(QStringLiteral("Logiciel libre sous licence GPL 3 ou ultérieure"), this);
+    LblLicence->setObjectName(QStringLiteral("LblLicence"));
+    LblLicence->setGeometry(16, 135, kWidth - 32, 15);
+    LblLicence->setAlignment(Qt::AlignCenter);
+    LblLicence->setStyleSheet(QStringLiteral("color: rgb(30, 50, 100); font-size: 11px; background: transparent;"));
+    LblLicence->setAttribute(Qt::WA_TransparentForMouseEvents);
+
     auto *Picture1 = new QFrame(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(1, kHeight - kPanelHeight - 1, kWidth - 2, kPanelHeight);
