@@ -15,7 +15,7 @@ trap 'rm -rf "$work"' EXIT
 fail() { echo "ÉCHEC : $*" >&2; exit 1; }
 
 prefix=$work/prefix
-cmake --install "$build" --prefix "$prefix" >/dev/null
+"${CMAKE:-cmake}" --install "$build" --prefix "$prefix" >/dev/null
 share=$prefix/share
 id=fr.versalune.Versalune
 

@@ -11,7 +11,7 @@ trap 'rm -rf "$work"' EXIT
 fail() { echo "ÉCHEC : $*" >&2; exit 1; }
 
 prefix=$work/prefix
-cmake --install "$build" --prefix "$prefix" >/dev/null
+"${CMAKE:-cmake}" --install "$build" --prefix "$prefix" >/dev/null
 (cd "$prefix" && find . | sort) > "$work/installed.txt"
 
 export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
