@@ -252,6 +252,6 @@ void FrmDisplay::resetSearchOptions()
 
 bool FrmDisplay::writeOptionsFile()
 {
-    return OptionsFile::write(OptionsFile::path(AppGlobals::instance().settingsFolder()), AppGlobals::instance().preferences,
-                              searchOptions());
+    const AppGlobals &globals = AppGlobals::instance();
+    return OptionsFile::write(OptionsFile::path(globals.settingsFolder()), globals.preferences, searchOptions());
 }
