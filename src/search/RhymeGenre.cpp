@@ -13,16 +13,18 @@ bool isVowelLetter(QChar c)
     return vowels.contains(c);
 }
 
-// Whether a vowel is heard before the final e: the u of "qu" and "gu" is
-// only a spelling, so 'que' has no vowel before its e, 'fugue' has one.
-bool hasVowel(QStringView stem)
+// Whether a vowel is heard before the final e. The u of "qu", and of "gu"
+// before e or i, is only a spelling: 'que' has no vowel before its e, while
+// 'fugue' and 'gusse' have one.
+bool hasVowel(QStringView word, qsizetype stemLength)
 {
-    for (qsizetype i = 0; i < stem.size(); ++i) {
-        if (!isVowelLetter(stem[i]))
+    for (qsizetype i = 0; i < stemLength; ++i) {
+        if (!isVowelLetter(word[i]))
             continue;
-        const bool silentU = stem[i] == QLatin1Char('u') && i > 0
-            && (stem[i - 1] == QLatin1Char('q') || stem[i - 1] == QLatin1Char('g'));
-        if (!silentU)
+        const bool afterQ = i > 0 && word[i - 1] == QLatin1Char('q');
+        const bool afterG = i > 0 && word[i - 1] == QLatin1Char('g') && i + 1 < word.size()
+            && QStringView(u"ei\u00E9\u00E8\u00EAy").contains(word[i + 1]);
+        if (word[i] != QLatin1Char('u') || !(afterQ || afterG))
             return true;
     }
     return false;
@@ -77,11 +79,14 @@ RhymeGenre RhymeGenreOf(QStringView headword, QStringView exactSound, QStringVie
     } else if (word.endsWith(QLatin1String("ent"))) {
         if (word.endsWith(QLatin1String("aient")) || word == QLatin1String("soient"))
             return RhymeGenre::Masculine;
-        const bool silent = exactSound.isEmpty() ? isVerbLine(categories) : !endsWithNasalVowel(exactSound);
+        // No verb ends a singular in -nent: 'ils donnent' is silent even
+        // where the sound notation cannot tell its /n/ from a nasal vowel.
+        const bool silent = exactSound.isEmpty() || word.endsWith(QLatin1String("nent"))
+            ? isVerbLine(categories) : !endsWithNasalVowel(exactSound);
         if (silent)
             stemLength = n - 3;
     }
-    if (stemLength < 0 || !hasVowel(QStringView(word).left(stemLength)))
+    if (stemLength < 0 || !hasVowel(word, stemLength))
         return RhymeGenre::Masculine;
     return RhymeGenre::Feminine;
 }

@@ -14,8 +14,8 @@ enum class RhymeGenre { Masculine, Feminine };
 // The genre of a headword whose line gives exactSound and categories. An
 // expression takes the genre of its last word. A final -ent is silent when
 // the line's sound does not end with a nasal vowel ('aiment' /ɛm/ against
-// 'vent' /vɑ̃/ and 'vient' /vjɛ̃/); with no sound to go by, when the line is a
-// verb. The -aient of the imperfect and conditional and 'soient' rhyme as
+// 'vent' /vɑ̃/ and 'vient' /vjɛ̃/); after an n ('donnent', 'éminent') and
+// with no sound to go by, when the line is a verb. The -aient of the imperfect and conditional and 'soient' rhyme as
 // masculine, as verse has always counted them; so do the little words whose
 // only vowel is the e ('le', 'les', 'des').
 RhymeGenre RhymeGenreOf(QStringView headword, QStringView exactSound, QStringView categories);

@@ -35,7 +35,9 @@ void TestRhymeGenre::genre_data()
     QTest::newRow("only vowel les") << "les" << u"lé"_qs << "PRO" << false;
     QTest::newRow("only vowel des") << "des" << u"dé"_qs << "PRE" << false;
     QTest::newRow("qu is no vowel") << "que" << "keu" << "CONJ" << false;
-    QTest::newRow("gu is no vowel") << "fugue" << "fug" << "NOM" << true;
+    QTest::newRow("gu before e") << "fugue" << "fug" << "NOM" << true;
+    QTest::newRow("u before s") << "gusse" << "gus" << "NOM" << true;
+    QTest::newRow("gue alone") << "gue" << "g" << "NOM" << false;
     QTest::newRow("es alone") << "es" << u"é"_qs << "VER" << false;
     // -ent: silent in verbs, heard elsewhere.
     QTest::newRow("aiment") << "aiment" << u"ém"_qs << "VER" << true;
@@ -48,6 +50,15 @@ void TestRhymeGenre::genre_data()
     QTest::newRow("content adjective") << "content" << "ontan" << "ADJ" << false;
     QTest::newRow("ils content") << "content" << "ont" << "VER" << true;
     QTest::newRow("ils donnent") << "donnent" << "donn" << "VER" << true;
+    // A sound that writes the /n/ of 'donnent' like a nasal vowel: an -ent
+    // after an n is silent in a verb, heard elsewhere.
+    QTest::newRow("donnent, n as nasal") << "donnent" << "don" << "VER" << true;
+    QTest::newRow("cheminent, n as nasal") << "cheminent" << "min" << "VER" << true;
+    QTest::newRow("condamnent, n as nasal") << "condamnent" << "dan" << "VER" << true;
+    QTest::newRow("éminent") << u"éminent"_qs << "nan" << "ADJ" << false;
+    QTest::newRow("continent") << "continent" << "nan" << "NOM" << false;
+    QTest::newRow("il consent") << "consent" << "onsan" << "VER" << false;
+    QTest::newRow("il tient") << "tient" << u"tïin"_qs << "VER" << false;
     QTest::newRow("no sound, verb") << "aiment" << "" << "VER" << true;
     QTest::newRow("no sound, noun") << "vent" << "" << "NOM" << false;
     // The imperfect and conditional -aient, and 'soient', rhyme masculine.
