@@ -197,6 +197,9 @@ private slots:
         QCOMPARE(p.w->LblMot->text(), QStringLiteral("madame"));
         QCOMPARE(p.w->LblGenreCaption->text(), QStringLiteral("Rime:"));
         QCOMPARE(p.w->LblGenre->text(), u"féminine"_qs);
+        // Shown whole, as is the longest item of the genre list.
+        QVERIFY(p.w->LblGenre->width() >= p.w->LblGenre->fontMetrics().horizontalAdvance(p.w->LblGenre->text()));
+        QVERIFY(p.w->CboGenre->width() >= p.w->CboGenre->sizeHint().width());
         releaseOver(p.w->Lst[1], 2);
         QCOMPARE(p.w->LblGenre->text(), QStringLiteral("masculine"));
         releaseOver(p.w->Lst[2], 1);

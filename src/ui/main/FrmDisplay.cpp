@@ -3,6 +3,7 @@
 #include "lexicon/AppGlobals.h"
 #include "lexicon/LexiconData.h"
 #include "search/QueryPreparation.h"
+#include "search/RhymeGenre.h"
 #include "ui/main/HelpIcon.h"
 #include "ui/main/HelpTexts.h"
 #include "ui/main/MainPictures.h"
@@ -17,6 +18,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -142,6 +144,8 @@ FrmDisplay::FrmDisplay(const LexiconData &data, QWidget *loadingWindow, QWidget 
     CboSyl->addItems(OptionsFile::syllableItems());
     CboType->addItems(OptionsFile::categoryItems());
     CboGenre->addItems(OptionsFile::genreItems());
+    // As wide as the other lists, or as its longest item needs.
+    CboGenre->setFixedWidth(std::max(CboType->width(), CboGenre->sizeHint().width()));
     CboSyl->setCurrentIndex(-1);
     CboType->setCurrentIndex(-1);
     CboGenre->setCurrentIndex(-1);
@@ -269,6 +273,8 @@ void FrmDisplay::buildDetailsPanel()
     QFont genreFont = LblGenre->font();
     genreFont.setBold(true);
     LblGenre->setFont(genreFont);
+    // Room for the longer of the two names, whatever the other columns take.
+    LblGenre->setMinimumWidth(QFontMetrics(genreFont).horizontalAdvance(GenreName(RhymeGenre::Feminine)) + 8);
     facts->addWidget(LblGenreCaption, 0, 4);
     facts->addWidget(LblGenre, 0, 5);
     facts->addWidget(Lbl[13], 1, 0);
