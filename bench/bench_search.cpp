@@ -77,7 +77,7 @@ void unknownWordSynthetic(benchmark::State &state)
 }
 BENCHMARK(unknownWordSynthetic)->Unit(benchmark::kMillisecond);
 
-void wholeSearchShipped(benchmark::State &state)
+const WordList &shippedList()
 {
     static WordList words;
     static const bool loaded = [] {
@@ -86,10 +86,34 @@ void wholeSearchShipped(benchmark::State &state)
         return true;
     }();
     Q_UNUSED(loaded);
+    return words;
+}
+
+void wholeSearchShipped(benchmark::State &state)
+{
+    const WordList &words = shippedList();
     state.counters["lines"] = words.wordCount();
     runSearch(state, words, QString::fromUtf8(state.range(0) == 0 ? "cheval" : "porte"));
 }
 BENCHMARK(wholeSearchShipped)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The genre filter deciphers the headword of every line whose sound matches:
+// a word with large lists ('-ement'), without and with the filter.
+void genreFilterShipped(benchmark::State &state)
+{
+    SearchParameters parameters;
+    parameters.typedText = QStringLiteral("extraordinairement");
+    parameters.genreFilter = state.range(0) == 0 ? QStringLiteral("Toutes") : QStringLiteral("Masculine");
+    int listed = 0;
+    for (auto _ : state) {
+        SearchRun run(shippedList(), parameters);
+        run.runAll();
+        listed = run.exactCount() + run.approxCount() + run.endingCount();
+        benchmark::DoNotOptimize(listed);
+    }
+    state.counters["listed"] = listed;
+}
+BENCHMARK(genreFilterShipped)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // rimes as a whole process: start-up, loading the built-in list, one search
 // and its printing. The program is found beside the benchmarks' build folder.

@@ -1,6 +1,7 @@
 #include "cli/RimesCommand.h"
 
 #include "search/QueryPreparation.h"
+#include "search/RhymeGenre.h"
 
 #include <optional>
 
@@ -21,6 +22,20 @@ QString categoryValue(const QString &value)
         if (value.compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
             return QString::fromLatin1(name);
     }
+    return {};
+}
+
+// "masculine" or "feminine" (also "féminine", any case) to the caption of
+// the window's genre list; "toutes" to "Toutes".
+QString genreValue(const QString &value)
+{
+    if (value.compare(QLatin1String("toutes"), Qt::CaseInsensitive) == 0)
+        return GenreAll;
+    if (value.compare(QLatin1String("masculine"), Qt::CaseInsensitive) == 0)
+        return GenreMasculineCaption;
+    if (value.compare(QLatin1String("feminine"), Qt::CaseInsensitive) == 0
+        || value.compare(GenreFeminineCaption, Qt::CaseInsensitive) == 0)
+        return GenreFeminineCaption;
     return {};
 }
 
@@ -124,6 +139,15 @@ RimesParse ParseRimesArguments(const QStringList &arguments)
                 p.categoryFilter = category;
                 p.categoryCode = CategoryCodeFor(category);
             }
+        } else if (name == QLatin1String("-g") || name == QLatin1String("--genre")) {
+            const std::optional<QString> value = takeValue();
+            const QString genre = value ? genreValue(*value) : QString();
+            if (genre.isEmpty())
+                parse.error = QStringLiteral("Valeur incorrecte pour --genre : %1 "
+                                             "(attendu : masculine ou feminine).")
+                                  .arg(value.value_or(QStringLiteral("rien")));
+            else
+                p.genreFilter = genre;
         } else if (name == QLatin1String("-x") || name == QLatin1String("--sans-conjugues")
                    || name == QStringLiteral("--sans-conjugu\u00E9s")) {
             flag(p.excludeConjugated);
@@ -196,9 +220,9 @@ QString RimesHelpText()
         "et les affiche comme la fen\u00EAtre principale : rimes riches, rimes pauvres ou\n"
         "suffisantes, terminaison des mots, puis les rimes sur lesquelles la recherche\n"
         "s'est bas\u00E9e. Le mot est filtr\u00E9 comme dans la zone de saisie : seules les\n"
-        "lettres, les lettres accentu\u00E9es minuscules et le trait d'union restent\n"
-        "(\u00AB \u0153 \u00BB et \u00AB \u00E6 \u00BB s'\u00E9crivent \u00AB oe \u00BB et \u00AB ae \u00BB), "
-        "16 caract\u00E8res au plus, 3 au moins.\n"
+        "lettres, les lettres accentu\u00E9es et le trait d'union restent (\u00AB \u0153 \u00BB\n"
+        "et \u00AB \u00E6 \u00BB s'\u00E9crivent \u00AB oe \u00BB et \u00AB ae \u00BB), 40 caract\u00E8res au plus,\n"
+        "2 au moins ; les majuscules ne comptent pas (\u00AB Lune \u00BB rime comme \u00AB lune \u00BB).\n"
         "\n"
         "Recherches (par d\u00E9faut les trois) :\n"
         "  -r, --riches            rimes riches\n"
@@ -211,6 +235,9 @@ QString RimesHelpText()
         "  -s, --syllabes N        nombre de syllabes : Toutes (par d\u00E9faut) ou 1 \u00E0 9\n"
         "  -c, --categorie NOM     cat\u00E9gorie du mot : Toutes (par d\u00E9faut), Adjectif,\n"
         "                          Nom ou Verbe\n"
+        "  -g, --genre GENRE       genre de la rime : masculine ou feminine (par d\u00E9faut\n"
+        "                          toutes) ; une rime f\u00E9minine finit par un e muet\n"
+        "                          (-e, -es, -ent muet des verbes)\n"
         "  -x, --sans-conjugues    exclure les verbes conjugu\u00E9s\n"
         "  -d, --doublons          garder dans les rimes pauvres les mots d\u00E9j\u00E0 list\u00E9s\n"
         "                          parmi les rimes riches\n"
@@ -220,7 +247,8 @@ QString RimesHelpText()
         "  --export                toute la liste des mots, d\u00E9chiffr\u00E9e, en texte UTF-8\n"
         "                          s\u00E9par\u00E9 par des tabulations : mot, rime exacte, rime\n"
         "                          approchante, terminaison \u00E9crite, conjugu\u00E9 (0 ou 1),\n"
-        "                          syllabes, cat\u00E9gories\n"
+        "                          syllabes, cat\u00E9gories, genre de la rime (masculine\n"
+        "                          ou feminine)\n"
         "  -h, --aide              cette aide\n"
         "  --version               la version du programme\n"
         "\n"

@@ -1,6 +1,7 @@
 #include "cli/RimesReport.h"
 
 #include "lexicon/WordList.h"
+#include "search/RhymeGenre.h"
 #include "search/SearchRun.h"
 
 #include <QIODevice>
@@ -78,6 +79,7 @@ QByteArray RimesJson(const SearchRun &run)
                 {QStringLiteral("syllabes"), entry.syllables},
                 {QStringLiteral("categories"), categoryArray(entry.categories)},
                 {QStringLiteral("conjugue"), entry.conjugated},
+                {QStringLiteral("genre"), GenreKeyword(entry.genre)},
                 {QStringLiteral("ligne"), entry.line},
             });
         }
@@ -110,13 +112,15 @@ bool WriteWordListExport(const WordList &words, QIODevice &out)
     QString chunk;
     const int count = words.wordCount();
     for (int i = 0; i < count; ++i) {
-        chunk += words.headword(i);
+        const QString headword = words.headword(i);
+        chunk += headword;
         for (const QStringView field : {words.exactSound(i), words.approxSound(i), words.writtenTail(i)}) {
             chunk += tab;
             chunk += field;
         }
         chunk += tab + QString::number(words.isConjugated(i)) + tab + QString::number(words.syllableCount(i)) + tab;
         chunk += words.categories(i);
+        chunk += tab + GenreKeyword(RhymeGenreOf(headword, words.exactSound(i), words.categories(i)));
         chunk += QLatin1Char('\n');
         if (chunk.size() > 64 * 1024 || i == count - 1) {
             if (out.write(chunk.toUtf8()) < 0)

@@ -21,6 +21,6 @@ QByteArray RimesJson(const SearchRun &run);
 QString ResultListTitle(int kind);
 
 // Every line of the word list, deciphered, as UTF-8: headword, exact sound,
-// approximate sound, written tail, conjugated, syllables, categories, joined
-// by tabs. Returns false when the device refuses the text.
+// approximate sound, written tail, conjugated, syllables, categories, rhyme
+// genre, joined by tabs. Returns false when the device refuses the text.
 bool WriteWordListExport(const WordList &words, QIODevice &out);

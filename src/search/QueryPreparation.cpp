@@ -6,7 +6,8 @@ const QString &AllowedInputCharacters()
 {
     static const QString allowed = QStringLiteral(
         "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"
-        "\u00E9\u00E8\u00E7\u00E0\u00F9\u00E2\u00EA\u00EE\u00F4\u00FB\u00E4\u00EB\u00EF\u00F6\u00FC-");
+        "\u00E9\u00E8\u00E7\u00E0\u00F9\u00E2\u00EA\u00EE\u00F4\u00FB\u00E4\u00EB\u00EF\u00F6\u00FC-"
+        "\u00C9\u00C8\u00C7\u00C0\u00D9\u00C2\u00CA\u00CE\u00D4\u00DB\u00C4\u00CB\u00CF\u00D6\u00DC");
     return allowed;
 }
 
@@ -52,7 +53,7 @@ QString PrepareSearchKey(const QString &typedText)
 {
     const QString e = QStringLiteral("\u00E9");
     const QString o = QStringLiteral("o");
-    QString w = typedText;
+    QString w = typedText.toLower();
 
     // Written endings that sound like "é", on the whole text. Each test sees
     // the text as the previous one left it.

@@ -5,15 +5,17 @@
 // the spelling of the word list's written tails.
 #include <QString>
 
-// The 68 characters the input box accepts: letters, the accented small
-// letters "éèçàùâêîôûäëïöü" and the hyphen.
+// The 83 characters the input box accepts: letters, the accented letters
+// "éèçàùâêîôûäëïöü" in small and capital forms (a word that opens a line of
+// verse has its capital: 'Été', 'Âme') and the hyphen.
 const QString &AllowedInputCharacters();
 bool IsAllowedInputCharacter(QChar c);
 
-// The input box holds at most this many characters; a search needs at least
-// MinimumSearchLength of them.
-inline constexpr int InputMaxLength = 16;
-inline constexpr int MinimumSearchLength = 3;
+// The input box holds at most this many characters, room for the longest
+// words and for expressions (the key reads only their end); a search needs
+// at least MinimumSearchLength of them, so that 'or', 'an', 'eu' rhyme too.
+inline constexpr int InputMaxLength = 40;
+inline constexpr int MinimumSearchLength = 2;
 
 // The input filter: every character outside the alphabet removed. The
 // ligatures are spelled out first ("œ" as "oe", "æ" as "ae", "Œ" as "Oe",
@@ -21,7 +23,9 @@ inline constexpr int MinimumSearchLength = 3;
 // The text is not shortened; the input box cuts it to InputMaxLength.
 QString FilterInputText(const QString &text);
 
-// The search key: endings sounding like "é" and "o" rewritten, the last
-// seven characters kept, accents folded as in the written tails, hyphens
-// turned into blanks. A pure function of the text as typed.
+// The search key: the text in lower case (the word list is, and 'Lune' at
+// the start of a line rhymes as 'lune'), endings sounding like "é" and "o"
+// rewritten, the last seven characters kept, accents folded as in the
+// written tails, hyphens turned into blanks. A pure function of the text as
+// typed.
 QString PrepareSearchKey(const QString &typedText);

@@ -1,6 +1,7 @@
 #include "search/ResultAssembly.h"
 
 #include "lexicon/WordList.h"
+#include "search/RhymeGenre.h"
 
 bool PassesFilters(const WordList &words, int index, const SearchParameters &parameters)
 {
@@ -15,6 +16,9 @@ bool PassesFilters(const WordList &words, int index, const SearchParameters &par
             return false;
     }
     if (parameters.excludeConjugated && words.isConjugated(index) == 1)
+        return false;
+    // Last: the genre needs the deciphered headword.
+    if (const auto genre = GenreForCaption(parameters.genreFilter); genre && RhymeGenreOf(words, index) != *genre)
         return false;
     return true;
 }

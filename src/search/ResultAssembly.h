@@ -10,7 +10,7 @@
 
 class WordList;
 
-// Syllable, category and conjugation filters, in this order.
+// Syllable, category, conjugation and rhyme-genre filters, in this order.
 bool PassesFilters(const WordList &words, int index, const SearchParameters &parameters);
 
 inline constexpr int PaddedHeadwordWidth = 23;

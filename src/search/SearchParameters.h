@@ -21,6 +21,8 @@ struct SearchParameters {
     QString categoryCode;
     // Taken also while its check box is disabled.
     bool excludeConjugated = false;
+    // "Toutes", "Masculine" or "Féminine": the genre of the rhyme kept.
+    QString genreFilter = QStringLiteral("Toutes");
 
     bool showDuplicates = false;
     bool showSecondaryMessages = true;

@@ -97,6 +97,7 @@ ResultEntry makeEntry(const WordList &words, int index, const QString &headword)
     entry.syllables = words.syllableCount(index);
     entry.categories = words.categories(index).toString();
     entry.conjugated = words.isConjugated(index) == 1;
+    entry.genre = RhymeGenreOf(headword, words.exactSound(index), words.categories(index));
     return entry;
 }
 
@@ -168,8 +169,8 @@ void SearchRun::runEnding()
         if (!TailEndsWith(words.writtenTail(i), m_endingKey) || !PassesFilters(words, i, m_parameters))
             continue;
         const QString headword = words.headword(i);
-        // The typed word itself is no ending of its own.
-        if (headword == m_parameters.typedText)
+        // The typed word itself is no ending of its own, whatever its capitals.
+        if (headword.compare(m_parameters.typedText, Qt::CaseInsensitive) == 0)
             continue;
         list.append(makeEntry(words, i, headword));
     }

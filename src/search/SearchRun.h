@@ -5,6 +5,7 @@
 // timers (firstStage, then runStage and stageAfter until None); the command
 // line and the tests call runAll. A new search is a new SearchRun.
 #include "search/ResultAssembly.h"
+#include "search/RhymeGenre.h"
 #include "search/SearchParameters.h"
 
 #include <QList>
@@ -23,6 +24,7 @@ struct ResultEntry {
     int syllables = 0;
     QString categories;      // as in the word list: "NOM;VER", "Ignoré"
     bool conjugated = false;
+    RhymeGenre genre = RhymeGenre::Masculine;
 };
 
 enum class SearchStage { Exact, Approx, Ending, Finish, None };

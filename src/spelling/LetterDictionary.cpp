@@ -4,12 +4,28 @@
 
 namespace LetterDictionary {
 
+QChar baseLetter(QChar c)
+{
+    QChar lower = c.toLower();
+    if (lower == QChar(0x0153))
+        return QLatin1Char('o');
+    if (lower == QChar(0x00E6))
+        return QLatin1Char('a');
+    // An accented letter decomposes into its base letter and the accent.
+    const QString decomposed = lower.decomposition();
+    if (!decomposed.isEmpty() && lower.decompositionTag() == QChar::Canonical)
+        lower = decomposed.front();
+    if (lower < QLatin1Char('a') || lower > QLatin1Char('z'))
+        return {};
+    return lower;
+}
+
 QString itemTypeForWord(QStringView word)
 {
     if (word.isEmpty())
         return {};
-    const QChar initial = word.front().toLower();
-    if (initial < QLatin1Char('a') || initial > QLatin1Char('z'))
+    const QChar initial = baseLetter(word.front());
+    if (initial.isNull())
         return {};
     return QStringLiteral("DICO") + initial.toUpper();
 }

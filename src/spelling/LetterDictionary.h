@@ -16,10 +16,15 @@ namespace LetterDictionary {
 inline constexpr int FirstItemId = 201;
 
 // The item holding the words that start with the word's first character,
-// lower-cased: "DICOM" for 'maison' and 'Maison'. Empty when that character
-// is not one of "a" to "z" (empty word, accented initial, digit, hyphen...):
-// there is no folding of accents, so 'école' has no list.
+// lower-cased and without its accent, as the lists file their words:
+// "DICOM" for 'maison' and 'Maison', "DICOE" for 'été' and 'Été', "DICOO"
+// for 'œil'. Empty when that letter is not one of "a" to "z" (empty word,
+// digit, hyphen...).
 QString itemTypeForWord(QStringView word);
+// The letter "a" to "z" a character is filed under: its base letter in
+// lower case ("É" and "é" give "e", "œ" gives "o", "æ" "a"); a null
+// character for anything else.
+QChar baseLetter(QChar c);
 // The numeric identifier that goes with an item type ("DICOA" is 201).
 int itemIdForType(QStringView type);
 

@@ -53,9 +53,10 @@ SpellCheckResult SpellCheck(const QString &word, const QStringList &list, bool o
     const qsizetype length = word.size();
     const double minHundredths = minRate * 100.0;
     for (const QString &element : list) {
-        if (element == word)
-            return {SpellVerdict::WordValid, {}};
         const qsizetype elementLength = element.size();
+        // Capitals do not count: 'Cheval' at the start of a line is 'cheval'.
+        if (elementLength == length && element.compare(word, Qt::CaseInsensitive) == 0)
+            return {SpellVerdict::WordValid, {}};
         const bool measured = elementLength == length
             || (oneLetterOff && (elementLength == length - 1 || elementLength == length + 1));
         if (!measured || result.suggestions.size() >= MaxSuggestions)

@@ -24,8 +24,8 @@ inline constexpr double DefaultMinRate = 80.0;
 // later identical word still makes the word valid).
 inline constexpr int MaxSuggestions = 100;
 
-// One pass over the list: an element identical to the word (case and
-// accents count) ends it with WordValid; otherwise the elements of the
+// One pass over the list: an element identical to the word but for its
+// capitals (accents count) ends it with WordValid; otherwise the elements of the
 // word's length, and with oneLetterOff those one character shorter or
 // longer, whose rounded rate reaches minRate become suggestions.
 SpellCheckResult SpellCheck(const QString &word, const QStringList &list, bool oneLetterOff, double minRate);

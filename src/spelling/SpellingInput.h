@@ -1,14 +1,15 @@
 #pragma once
 
 // What the spelling dictionary window lets the user type: letters, the
-// accented small letters of French, nothing else (no hyphen, no blank).
+// accented letters of French in small and capital forms, nothing else (no
+// hyphen, no blank).
 #include <QString>
 #include <QStringView>
 
 namespace SpellingInput {
 
 inline const QString AllowedCharacters =
-    QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyzéèçàùâêîôûäëïöü");
+    QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyzéèçàùâêîôûäëïöüÉÈÇÀÙÂÊÎÔÛÄËÏÖÜ");
 // The box holds at most this many characters.
 inline constexpr int MaxLength = 100;
 

@@ -24,8 +24,21 @@ QString ExactSearchResult::oneShotMessage() const
     if (head.endsWith(QLatin1Char('.')))
         head.chop(1);
     QString text = head.left(ExactSearch::SentenceWidth) + QStringLiteral(":      ") + kCrLf;
-    for (const QString &synonym : synonyms)
-        text += kCrLf + QStringLiteral("   ") + synonym;
+    if (synonyms.size() <= ExactSearch::OneALineMax) {
+        for (const QString &synonym : synonyms)
+            text += kCrLf + QStringLiteral("   ") + synonym;
+        return text;
+    }
+    QString line;
+    for (qsizetype i = 0; i < synonyms.size(); ++i) {
+        const QString item = synonyms[i] + (i + 1 < synonyms.size() ? QStringLiteral(",") : QString());
+        if (!line.isEmpty() && line.size() + 1 + item.size() > ExactSearch::SharedLineWidth) {
+            text += kCrLf + QStringLiteral("   ") + line;
+            line.clear();
+        }
+        line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + item;
+    }
+    text += kCrLf + QStringLiteral("   ") + line;
     return text;
 }
 
@@ -40,13 +53,8 @@ ExactSearchResult resultForLine(const QString &line)
     if (!words.contains(SynonymEntry::WordSeparator)) {
         result.synonyms.append(words.toString());
     } else {
-        for (const QStringView part : words.split(SynonymEntry::WordSeparator)) {
-            if (result.synonyms.size() == MaxSynonyms) {
-                result.cut = true;
-                break;
-            }
+        for (const QStringView part : words.split(SynonymEntry::WordSeparator))
             result.synonyms.append(part.toString());
-        }
     }
     result.sentence = sentenceFor(int(result.synonyms.size()), result.headword);
     return result;

@@ -9,19 +9,22 @@
 struct ExactSearchResult {
     bool found = false;
     QString headword;     // the matched headword, lower-cased
-    QStringList synonyms; // in stored order, at most MaxSynonyms
-    bool cut = false;     // the entry has more synonyms than were listed
+    QStringList synonyms; // all of them, in stored order
     QString sentence;     // "Un synonyme trouvé pour ''x''." and the like
 
     // Lbl4's text: the sentence's first SentenceWidth characters.
     QString summary() const;
     // The one-shot message: the sentence without its final ".", cut, then
-    // one synonym a line.
+    // one synonym a line; a long list goes several to a line, separated by
+    // commas, so that the message stays within the screen.
     QString oneShotMessage() const;
 };
 
 namespace ExactSearch {
-inline constexpr int MaxSynonyms = 30;
+// Up to this many synonyms the one-shot message gives each its own line.
+inline constexpr int OneALineMax = 25;
+// The width of a line of the one-shot message when they share lines.
+inline constexpr int SharedLineWidth = 72;
 inline constexpr int SentenceWidth = 47;
 // Only the first slots of the candidates are looked at.
 inline constexpr int Reach = 1000;

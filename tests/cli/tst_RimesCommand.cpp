@@ -12,6 +12,8 @@ private slots:
     void badArguments();
     void wordFilteredLikeTheInputBox();
     void helpAndExport();
+    void genreChoice_data();
+    void genreChoice();
 };
 
 void TestRimesCommand::defaults()
@@ -83,8 +85,10 @@ void TestRimesCommand::badArguments_data()
     QTest::newRow("flag with value") << QStringList {"--doublons=oui", "porte"} << "ne prend pas de valeur";
     QTest::newRow("no word") << QStringList {"-r"} << "Donnez un mot";
     QTest::newRow("two words") << QStringList {"porte", "morte"} << "Un seul mot";
-    QTest::newRow("too short") << QStringList {"lo"} << "trop court";
-    QTest::newRow("short once filtered") << QStringList {"l'o"} << "trop court";
+    QTest::newRow("too short") << QStringList {"o"} << "trop court";
+    QTest::newRow("short once filtered") << QStringList {"l'"} << "trop court";
+    QTest::newRow("genre") << QStringList {"--genre", "neutre", "porte"} << "--genre : neutre";
+    QTest::newRow("genre missing") << QStringList {"porte", "-g"} << "--genre : rien";
     QTest::newRow("digits only") << QStringList {"1234"} << "trop court";
     QTest::newRow("export with word") << QStringList {"--export", "porte"} << "ne donnez pas de mot";
     QTest::newRow("export as json") << QStringList {"--export", "--json"} << "ne vont pas ensemble";
@@ -111,11 +115,44 @@ void TestRimesCommand::wordFilteredLikeTheInputBox()
     parse = ParseRimesArguments({u"cœur"_qs});
     QCOMPARE(parse.request.parameters.typedText, QString("coeur"));
 
-    // The box holds 16 characters.
+    // The box holds 40 characters: long words keep their ending, where the
+    // rhyme is.
     parse = ParseRimesArguments({"anticonstitutionnellement"});
     QVERIFY(parse.ok());
-    QCOMPARE(parse.request.parameters.typedText, QString("anticonstitution"));
-    QVERIFY(parse.request.notes.first().contains("16"));
+    QCOMPARE(parse.request.parameters.typedText, QString("anticonstitutionnellement"));
+    QVERIFY(parse.request.notes.isEmpty());
+    parse = ParseRimesArguments({QString(45, QLatin1Char('a'))});
+    QCOMPARE(parse.request.parameters.typedText, QString(40, QLatin1Char('a')));
+    QVERIFY(parse.request.notes.first().contains("40"));
+
+    // Two letters are enough; a capital is kept as typed (the key drops it).
+    parse = ParseRimesArguments({"or"});
+    QVERIFY2(parse.ok(), qPrintable(parse.error));
+    parse = ParseRimesArguments({u"Âme"_qs});
+    QVERIFY(parse.ok());
+    QCOMPARE(parse.request.parameters.typedText, u"Âme"_qs);
+}
+
+void TestRimesCommand::genreChoice_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("masculine") << "masculine" << "Masculine";
+    QTest::newRow("feminine") << "feminine" << u"Féminine"_qs;
+    QTest::newRow("accented") << u"FÉMININE"_qs << u"Féminine"_qs;
+    QTest::newRow("all") << "toutes" << "Toutes";
+}
+
+void TestRimesCommand::genreChoice()
+{
+    QFETCH(QString, value);
+    QFETCH(QString, caption);
+    QCOMPARE(ParseRimesArguments({"porte"}).request.parameters.genreFilter, QString("Toutes"));
+    RimesParse parse = ParseRimesArguments({"--genre", value, "porte"});
+    QVERIFY2(parse.ok(), qPrintable(parse.error));
+    QCOMPARE(parse.request.parameters.genreFilter, caption);
+    parse = ParseRimesArguments({"porte", "-g=" + value});
+    QCOMPARE(parse.request.parameters.genreFilter, caption);
 }
 
 void TestRimesCommand::helpAndExport()
@@ -126,7 +163,7 @@ void TestRimesCommand::helpAndExport()
     QVERIFY(ParseRimesArguments({"--export"}).ok());
     const QString help = RimesHelpText();
     for (const char *option : {"--riches", "--pauvres", "--terminaisons", "--lettres", "--syllabes", "--categorie",
-                               "--sans-conjugues", "--doublons", "--json", "--export"})
+                               "--sans-conjugues", "--doublons", "--json", "--export", "--genre"})
         QVERIFY2(help.contains(QLatin1String(option)), option);
 }
 

@@ -39,6 +39,7 @@ private slots:
     void textLeavesOutSearchesNotRun();
     void jsonHoldsTheSameResult();
     void exportWritesEveryLine();
+    void genreFilterKeepsOneGenre();
 };
 
 void TestRimesReport::textShowsTheWindowsLists()
@@ -111,6 +112,9 @@ void TestRimesReport::jsonHoldsTheSameResult()
     QCOMPARE(first["syllabes"].toInt(), 1);
     QCOMPARE(first["categories"].toArray(), (QJsonArray {"NOM", "VER"}));
     QCOMPARE(first["conjugue"].toBool(), false);
+    QCOMPARE(first["genre"].toString(), QString("feminine"));
+    QCOMPARE(searches["pauvres"].toObject()["entrees"].toArray().at(0).toObject()["genre"].toString(),
+             QString("masculine"));
     QVERIFY(rich["entrees"].toArray().at(2).toObject()["conjugue"].toBool());
     // A line without category has no categories.
     const QJsonArray approx = searches["pauvres"].toObject()["entrees"].toArray();
@@ -133,13 +137,27 @@ void TestRimesReport::exportWritesEveryLine()
     const QStringList lines = QString::fromUtf8(buffer.data()).split('\n');
     QCOMPARE(lines.size(), 7);
     QCOMPARE(lines.last(), QString());
-    QCOMPARE(lines.first(), QString("porte\tort\tor\tporte\t0\t1\tNOM;VER"));
-    QCOMPARE(lines.at(3), u"hors\tor\tor\thors\t0\t1\tIgnoré"_qs);
+    QCOMPARE(lines.first(), QString("porte\tort\tor\tporte\t0\t1\tNOM;VER\tfeminine"));
+    QCOMPARE(lines.at(3), u"hors\tor\tor\thors\t0\t1\tIgnoré\tmasculine"_qs);
     // A comma of a headword comes back as a comma.
-    QCOMPARE(lines.at(5), QString("virgule, point\toint\tin\te point\t0\t4\tLOC"));
+    QCOMPARE(lines.at(5), QString("virgule, point\toint\tin\te point\t0\t4\tLOC\tmasculine"));
 
     QBuffer closed;
     QVERIFY(!WriteWordListExport(*words, closed));
+}
+
+void TestRimesReport::genreFilterKeepsOneGenre()
+{
+    const auto words = smallList();
+    SearchParameters p;
+    p.genreFilter = "Masculine";
+    const SearchRun masculine = searchFor(*words, "porte", p);
+    QCOMPARE(masculine.exactCount(), 0);
+    QCOMPARE(masculine.approxCount(), 2);
+    p.genreFilter = u"Féminine"_qs;
+    const SearchRun feminine = searchFor(*words, "porte", p);
+    QCOMPARE(feminine.exactCount(), 3);
+    QCOMPARE(feminine.approxCount(), 0);
 }
 
 QTEST_APPLESS_MAIN(TestRimesReport)

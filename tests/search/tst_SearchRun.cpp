@@ -50,6 +50,9 @@ private slots:
     void sameHeadwordTwice();
     void endingUsesShortenedKey();
     void typedWordLeftOutOfEndings();
+    void capitalsGiveTheSameLists();
+    void twoLettersAndLongWords();
+    void genreFilter();
     void filtersApplyToEveryList();
     void stageChain();
     void stagesRunOnceAndInOrder();
@@ -153,10 +156,78 @@ void TestSearchRun::typedWordLeftOutOfEndings()
     const SearchRun run = runFor(*words, "chanson", three);
     QCOMPARE(run.endingKey(), QString("son"));
     QCOMPARE(headwords(run, ResultKind::Ending), (QStringList {"maison", "son", "saison"}));
-    // Written with a capital, the typed word is not recognised as itself.
-    const auto capital = makeWordList({{"chanson", "son", "on", "chanson"}, {"Chanson", "son", "on", "chanson"}});
-    const SearchRun upper = runFor(*capital, "Chanson", three);
-    QCOMPARE(headwords(upper, ResultKind::Ending), QStringList {"chanson"});
+    // Written with a capital, the typed word is still itself.
+    const SearchRun upper = runFor(*words, "Chanson", three);
+    QCOMPARE(headwords(upper, ResultKind::Ending), (QStringList {"maison", "son", "saison"}));
+}
+
+void TestSearchRun::capitalsGiveTheSameLists()
+{
+    const auto words = makeWordList({
+        {"lune", "lun", "un", "lune", 0, 1, "NOM"},
+        {"tribune", "bun", "un", "tribune", 0, 3, "NOM"},
+        {"une", "un", "un", "une", 0, 1, "PRO"},
+        {"hune", "un", "un", "hune", 0, 1, "NOM"},
+        {"callune", "lun", "un", "callune", 0, 2, "NOM"},
+    });
+    const SearchRun lower = runFor(*words, "lune");
+    QCOMPARE(headwords(lower, ResultKind::Rich), (QStringList {"lune", "callune"}));
+    for (const QString typed : {"Lune", "LUNE"}) {
+        const SearchRun upper = runFor(*words, typed);
+        QCOMPARE(upper.queryExactSound(), lower.queryExactSound());
+        for (const ResultKind kind : {ResultKind::Rich, ResultKind::Approx, ResultKind::Ending})
+            QCOMPARE(upper.resultLines(kind), lower.resultLines(kind));
+    }
+}
+
+void TestSearchRun::twoLettersAndLongWords()
+{
+    const auto words = makeWordList({
+        {"or", "or", "or", "or", 0, 1, "NOM;CONJ"},
+        {"fort", "or", "or", "fort", 0, 1, "ADJ"},
+        {"extraordinairement", "man", "an", "irement", 0, 7, "ADV"},
+        {"entièrement", "man", "an", "érement", 0, 4, "ADV"},
+        {"vraiment", "man", "an", "vraiment", 0, 2, "ADV"},
+    });
+    const SearchRun two = runFor(*words, "or");
+    QCOMPARE(two.queryExactSound(), QString("or"));
+    QCOMPARE(headwords(two, ResultKind::Rich), (QStringList {"or", "fort"}));
+    // The key reads the end of a long word, where the rhyme is.
+    const SearchRun longWord = runFor(*words, "extraordinairement");
+    QCOMPARE(longWord.queryExactSound(), QString("man"));
+    QCOMPARE(headwords(longWord, ResultKind::Rich), (QStringList {"extraordinairement", "entièrement", "vraiment"}));
+}
+
+void TestSearchRun::genreFilter()
+{
+    const auto words = makeWordList({
+        {"porte", "ort", "or", "porte", 0, 1, "NOM;VER"},
+        {"aiment", u"ém"_qs, u"ém"_qs, "aiment", 1, 1, "VER"},
+        {"fort", "or", "or", "fort", 0, 1, "ADJ"},
+        {"portent", "ort", "or", "portent", 1, 1, "VER"},
+        {"transport", "or", "or", "transport", 0, 2, "NOM"},
+        {"sortaient", u"té"_qs, u"é"_qs, u"sorté"_qs, 1, 2, "VER"},
+    });
+    SearchParameters p;
+    p.approxRhymes = false;
+    p.endingLength = 2;
+    p.genreFilter = u"Féminine"_qs;
+    SearchRun run = runFor(*words, "porte", p);
+    QCOMPARE(headwords(run, ResultKind::Rich), (QStringList {"porte", "portent"}));
+    QCOMPARE(headwords(run, ResultKind::Ending), QStringList());
+    p.genreFilter = "Masculine";
+    run = runFor(*words, "porte", p);
+    QCOMPARE(headwords(run, ResultKind::Rich), QStringList());
+    run = runFor(*words, "fort", p);
+    QCOMPARE(headwords(run, ResultKind::Rich), (QStringList {"fort", "transport"}));
+    run = runFor(*words, "sortaient", p);
+    QCOMPARE(headwords(run, ResultKind::Rich), QStringList {"sortaient"});
+    p.genreFilter = "Toutes";
+    run = runFor(*words, "porte", p);
+    QCOMPARE(headwords(run, ResultKind::Rich), (QStringList {"porte", "portent"}));
+    // Every listed line carries its genre.
+    run = runFor(*words, "porte", p);
+    QCOMPARE(run.results(ResultKind::Rich).first().genre, RhymeGenre::Feminine);
 }
 
 void TestSearchRun::filtersApplyToEveryList()

@@ -4,6 +4,7 @@
 #include "synonyms/ExactSearch.h"
 #include "synonyms/SearchHistory.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -161,17 +162,22 @@ private slots:
         QVERIFY(result.oneShotMessage().startsWith(result.summary() + QStringLiteral(":      \r\n")));
     }
 
-    void atMostThirtySynonymsAreListed()
+    void everySynonymIsListedWithItsTrueCount()
     {
-        const ExactSearchResult thirty = ExactSearch::resultForLine(synonymLine(QStringLiteral("grand"), 30));
-        QCOMPARE(thirty.synonyms.size(), 30);
-        QVERIFY(!thirty.cut);
-        const ExactSearchResult many = ExactSearch::resultForLine(synonymLine(QStringLiteral("grand"), 45));
-        QCOMPARE(many.synonyms.size(), ExactSearch::MaxSynonyms);
-        QCOMPARE(many.synonyms.last(), QStringLiteral("syn30"));
-        QVERIFY(many.cut);
-        // Still told, with the number listed.
-        QCOMPARE(many.summary(), QStringLiteral("30 synonymes trouvés pour ''grand''."));
+        const ExactSearchResult many = ExactSearch::resultForLine(synonymLine(QStringLiteral("grand"), 67));
+        QCOMPARE(many.synonyms.size(), 67);
+        QCOMPARE(many.synonyms.last(), QStringLiteral("syn67"));
+        QCOMPARE(many.summary(), QStringLiteral("67 synonymes trouvés pour ''grand''."));
+        // The one-shot message keeps every synonym but shares its lines, so
+        // that it fits on the screen.
+        const QString message = many.oneShotMessage();
+        for (const QString &synonym : many.synonyms)
+            QVERIFY2(message.contains(QRegularExpression(QStringLiteral("\\b%1\\b").arg(synonym))), qPrintable(synonym));
+        const QStringList lines = message.split(QStringLiteral("\r\n"));
+        QVERIFY(lines.size() < 20);
+        for (const QString &line : lines)
+            QVERIFY2(line.size() <= 3 + ExactSearch::SharedLineWidth, qPrintable(line));
+        QVERIFY(lines.last().endsWith(QStringLiteral("syn67")));
     }
 
     void historySortsOnWindows1252Codes()

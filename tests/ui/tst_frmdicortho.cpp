@@ -93,6 +93,7 @@ void TstFrmDicOrtho::init()
     data.lists["DICOC"] = {"chenal", "cheval", "chevale", "chevaux"};
     data.lists["DICOM"] = {"maison", "maisons", "mation", "misons", "miston"};
     data.lists["DICOE"] = {"ente", "este", "et", "été", "étés"};
+    data.lists["DICOX"] = {"xylophone"};
 }
 
 void TstFrmDicOrtho::opensWithTheMainWord()
@@ -114,17 +115,26 @@ void TstFrmDicOrtho::opensWithTheMainWord()
 void TstFrmDicOrtho::verdicts()
 {
     Window w("", data);
-    // The word goes as typed: the capital makes it unlike 'cheval'.
-    w.check("Cheval");
-    QCOMPARE(w.solution(), QStringLiteral("3 solutions."));
-    QCOMPARE(w.items(), (QStringList {"Suggestions :", rule(), "chenal", "cheval", "chevale"}));
+    // Capitals do not count: a word that opens a line of verse is valid.
+    for (const char *word : {"Cheval", "cheval", "CHEVAL"}) {
+        w.check(word);
+        QCOMPARE(w.solution(), QStringLiteral("L'orthographe du mot est valide."));
+        QVERIFY(w.items().isEmpty());
+    }
     QCOMPARE(AppGlobals::instance().wordToCheck, QStringLiteral("cheval"));
 
-    w.check("cheval");
-    QCOMPARE(w.solution(), QStringLiteral("L'orthographe du mot est valide."));
-    QVERIFY(w.items().isEmpty());
+    // A word with an accented initial is looked up under its plain letter.
+    for (const char *word : {"été", "Été"}) {
+        w.check(word);
+        QCOMPARE(w.solution(), QStringLiteral("L'orthographe du mot est valide."));
+    }
 
-    w.check("été");
+    // One suggestion is one solution.
+    w.check("chevak");
+    QCOMPARE(w.solution(), QStringLiteral("1 solution."));
+    QCOMPARE(w.items(), (QStringList {"Suggestions :", rule(), "cheval"}));
+
+    w.check("xxxx");
     QCOMPARE(w.solution(), QStringLiteral("Aucune solution."));
     QVERIFY(w.items().isEmpty());
 }
@@ -159,6 +169,11 @@ void TstFrmDicOrtho::filterKeepsLettersOnly()
     w.T1()->clear();
     w.T1()->insert("cœur");
     QCOMPARE(w.T1()->text(), QStringLiteral("coeur"));
+    // Capitals with accents are letters too.
+    w.T1()->clear();
+    for (const QChar c : QStringLiteral("Âme"))
+        QTest::sendKeyEvent(QTest::Click, w.T1(), Qt::Key_unknown, QString(c), Qt::NoModifier);
+    QCOMPARE(w.T1()->text(), QStringLiteral("Âme"));
 
     w.T1()->setText(QString(150, 'a'));
     QCOMPARE(w.T1()->text().size(), 100);

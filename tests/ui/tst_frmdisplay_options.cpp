@@ -33,6 +33,14 @@ QStringList fileLines(const QString &path)
     return TextCodec::fromWindows1252(file.readAll()).split(QStringLiteral("\r\n"));
 }
 
+// Types text key by key, letters outside ASCII included, as a keyboard
+// with French letters would.
+void typeKeys(QWidget *widget, const QString &text)
+{
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
 bool armed(const FrmDisplay &w)
 {
     return w.CmdGo->isEnabled() && w.CmdGo->armedLook();
@@ -55,22 +63,44 @@ private slots:
         QVERIFY(!w.ChkOpt1->isChecked());
         QVERIFY(!w.CmdGo->isEnabled() && !w.CmdGo->armedLook() && !w.CmdGoBis->isEnabled());
         QVERIFY(!w.CmdCopier->isEnabled() && !w.CmdSyn->isEnabled());
-        QCOMPARE(w.T1->maxLength(), 16);
+        QCOMPARE(w.CboGenre->currentText(), QStringLiteral("Toutes"));
+        QCOMPARE(w.CboGenre->count(), 3);
+        // Room for long words and expressions: the rhyme is at their end.
+        QCOMPARE(w.T1->maxLength(), 40);
         // The window is centred, a third of the free height above it.
         QCOMPARE(w.width(), 781);
     }
 
-    // Typing arms the search from three characters, when a type is checked.
-    void typingArmsFromThreeCharacters()
+    // Typing arms the search from two characters ('or', 'an', 'eu'), when a
+    // type is checked.
+    void typingArmsFromTwoCharacters()
     {
         FrmDisplayFixture f;
         FrmDisplay &w = f.open();
-        f.type(QStringLiteral("po"));
+        f.type(QStringLiteral("o"));
         QVERIFY(!w.CmdGo->isEnabled() && !w.CmdGoBis->isEnabled());
         QTest::keyClicks(w.T1, QStringLiteral("r"));
         QVERIFY(armed(w) && w.CmdGoBis->isEnabled());
         QTest::keyClick(w.T1, Qt::Key_Backspace);
         QVERIFY(!w.CmdGo->isEnabled() && !w.CmdGo->armedLook() && !w.CmdGoBis->isEnabled());
+    }
+
+    // A long word is kept whole, up to forty characters, and capitals with
+    // accents stay as typed.
+    void longWordsAndCapitalsAreKept()
+    {
+        FrmDisplayFixture f;
+        FrmDisplay &w = f.open();
+        f.type(QStringLiteral("extraordinairement"));
+        QCOMPARE(w.T1->text(), QStringLiteral("extraordinairement"));
+        f.type(QString(45, QLatin1Char('a')));
+        QCOMPARE(w.T1->text().size(), 40);
+        w.T1->clear();
+        typeKeys(w.T1, QStringLiteral("Âme"));
+        QCOMPARE(w.T1->text(), QStringLiteral("Âme"));
+        w.T1->clear();
+        typeKeys(w.T1, QStringLiteral("Été"));
+        QCOMPARE(w.T1->text(), QStringLiteral("Été"));
     }
 
     void inputKeepsOnlyTheAlphabet()
@@ -96,6 +126,8 @@ private slots:
         w.Chk3->click();
         QVERIFY(!w.CmdGo->isEnabled() && !w.CmdGoBis->isEnabled());
         QVERIFY(!w.CboSyl->isEnabled() && !w.CboType->isEnabled() && !w.ChkOpt1->isEnabled());
+        QVERIFY(!w.CboGenre->isEnabled());
+        QCOMPARE(textColour(w.LblCboGenre), kInactiveInk);
         QCOMPARE(textColour(w.LblA[7]), kInactiveInk);
         QCOMPARE(textColour(w.LblA[9]), kInactiveInk);
         f.type(QStringLiteral("portes"));
@@ -107,6 +139,8 @@ private slots:
         w.Chk2->click();
         QVERIFY(armed(w) && w.CmdGoBis->isEnabled());
         QVERIFY(w.CboSyl->isEnabled() && w.CboType->isEnabled() && w.ChkOpt1->isEnabled());
+        QVERIFY(w.CboGenre->isEnabled());
+        QCOMPARE(textColour(w.LblCboGenre), kActiveInk);
         QCOMPARE(textColour(w.LblA[7]), kActiveInk);
         QCOMPARE(textColour(w.LblA[9]), kActiveInk);
     }
@@ -143,6 +177,7 @@ private slots:
         QTest::newRow("CboSyl") << 0;
         QTest::newRow("CboType") << 1;
         QTest::newRow("ChkOpt1") << 2;
+        QTest::newRow("CboGenre") << 3;
     }
     void listsArmOnOneCharacter()
     {
@@ -155,8 +190,10 @@ private slots:
             w.CboSyl->setCurrentText(QStringLiteral("3"));
         else if (control == 1)
             w.CboType->setCurrentText(QStringLiteral("Verbe"));
-        else
+        else if (control == 2)
             w.ChkOpt1->click();
+        else
+            w.CboGenre->setCurrentText(QStringLiteral("Masculine"));
         QVERIFY(armed(w));
         QVERIFY(!w.CmdGoBis->isEnabled());
 
@@ -168,14 +205,14 @@ private slots:
         QVERIFY(!e.CmdGo->isEnabled());
     }
 
-    void optionButtonArmsFromThreeCharacters()
+    void optionButtonArmsFromTwoCharacters()
     {
         FrmDisplayFixture f;
         FrmDisplay &w = f.open();
-        f.type(QStringLiteral("po"));
+        f.type(QStringLiteral("p"));
         w.Opt1[3]->click();
         QVERIFY(!w.CmdGo->isEnabled());
-        f.type(QStringLiteral("por"));
+        f.type(QStringLiteral("po"));
         w.CmdGo->setEnabled(false);
         w.Opt1[4]->click();
         QVERIFY(armed(w) && w.CmdGoBis->isEnabled());
@@ -242,6 +279,30 @@ private slots:
         QCOMPARE(w.categoryCode(), QStringLiteral("NOM"));
         QVERIFY(w.ChkOpt1->isChecked());
         QVERIFY(!w.ChkOpt1->isEnabled());
+        // A file written before the genre list existed leaves it at "Toutes".
+        QCOMPARE(w.CboGenre->currentText(), QStringLiteral("Toutes"));
+    }
+
+    // The genre has a keyed line of its own after the sixteen, read wherever
+    // it stands; a value that is not an item of the list is ignored.
+    void savedGenreRestored_data()
+    {
+        QTest::addColumn<QStringList>("extra");
+        QTest::addColumn<QString>("genre");
+        QTest::newRow("feminine") << QStringList {u"Genre rime:Féminine"_qs} << u"Féminine"_qs;
+        QTest::newRow("after other lines") << QStringList {"Autre option:1", "Genre rime:Masculine"} << "Masculine";
+        QTest::newRow("unknown value") << QStringList {"Genre rime:Neutre"} << "Toutes";
+        QTest::newRow("no line") << QStringList {} << "Toutes";
+    }
+    void savedGenreRestored()
+    {
+        QFETCH(QStringList, extra);
+        QFETCH(QString, genre);
+        FrmDisplayFixture f;
+        f.writeOptions(kDefaultLines + extra);
+        FrmDisplay &w = f.open();
+        QCOMPARE(w.CboGenre->currentText(), genre);
+        QCOMPARE(w.searchParameters().genreFilter, genre);
     }
 
     void allTypesOffInFileGivesRichRhymes()
@@ -305,6 +366,7 @@ private slots:
         w.Opt1[2]->click();
         w.CboSyl->setCurrentText(QStringLiteral("2"));
         w.CboType->setCurrentText(QStringLiteral("Adjectif"));
+        w.CboGenre->setCurrentText(QStringLiteral("Masculine"));
         w.CmdOptDef->click();
         QCOMPARE(w.searchOptions(), SearchOptions {});
         QVERIFY(w.Opt1[5]->isChecked());
@@ -352,11 +414,27 @@ private slots:
         QCOMPARE(ended.count(), 1);
         QVERIFY(!w.isVisible());
         const QStringList lines = fileLines(f.optionsPath());
-        QCOMPARE(lines.size(), 17); // sixteen lines, each ended by CR LF
+        QCOMPARE(lines.size(), 18); // seventeen lines, each ended by CR LF
         QCOMPARE(lines.mid(0, 6), (QStringList {"Theme:2", "Enreg opt:1", "Doublons:1", "AffichMess:0", "OrthoON:0",
                                                 "LettrePM:1"}));
         QCOMPARE(lines.mid(10, 6), (QStringList {"Rimes exactes:1", "Rimes approch:1", "Terminai mots:0",
                                                  "Nombre sylabb:4", "Types de  mot:Verbe", "Verb conjugué:1"}));
+        QCOMPARE(lines[16], QStringLiteral("Genre rime:Toutes"));
+    }
+
+    // An options file of the earlier sixteen lines reads with the genre at
+    // "Toutes" and is written back with its genre line.
+    void olderFileWrittenBackWithTheGenre()
+    {
+        FrmDisplayFixture f;
+        f.writeOptions(kDefaultLines);
+        FrmDisplay &w = f.open();
+        w.CboGenre->setCurrentText(u"Féminine"_qs);
+        f.answer = QMessageBox::Yes;
+        w.close();
+        const QStringList lines = fileLines(f.optionsPath());
+        QCOMPARE(lines.mid(0, 16), kDefaultLines);
+        QCOMPARE(lines[16], u"Genre rime:Féminine"_qs);
     }
 
     // With the search options not kept, the exit writes their defaults,
@@ -370,12 +448,14 @@ private slots:
         w.Opt1[2]->click();
         w.CboSyl->setCurrentText(QStringLiteral("2"));
         w.CboType->setCurrentText(QStringLiteral("Nom"));
+        w.CboGenre->setCurrentText(QStringLiteral("Masculine"));
         f.answer = QMessageBox::Yes;
         w.close();
         const QStringList lines = fileLines(f.optionsPath());
         QCOMPARE(lines[1], QStringLiteral("Enreg opt:0"));
         QCOMPARE(lines.mid(10, 6), (QStringList {"Rimes exactes:1", "Rimes approch:1", "Terminai mots:1",
                                                  "Nombre sylabb:Toutes", "Types de  mot:Toutes", "Verb conjugué:0"}));
+        QCOMPARE(lines[16], QStringLiteral("Genre rime:Toutes"));
         QVERIFY(w.Opt1[5]->isChecked());
     }
 

@@ -40,6 +40,15 @@ QStringList itemsOf(const QListWidget *list)
         items.append(list->item(i)->text());
     return items;
 }
+// An entry with more than thirty synonyms, the telling ones at its end.
+QStringList sombreSynonyms()
+{
+    QStringList words;
+    for (int i = 1; i <= 63; ++i)
+        words.append(QStringLiteral("ombre%1").arg(i));
+    return words + QStringList {QStringLiteral("obscur"), QStringLiteral("noir"), QStringLiteral("ténébreux"),
+                                QStringLiteral("lugubre")};
+}
 } // namespace
 
 class TestFrmListSyno : public QObject {
@@ -52,6 +61,7 @@ private slots:
         SynonymFileBuilder synonyms;
         synonyms.set('B', 1, QStringLiteral("beau@joli\\superbe\\splendide"));
         synonyms.set('J', 1, QStringLiteral("joli@beau"));
+        synonyms.set('S', 1, QStringLiteral("sombre@") + sombreSynonyms().join(QLatin1Char('\\')));
         const QString synonymPath = m_dir.filePath(QStringLiteral("listsyno.ret"));
         QVERIFY(writeFile(synonymPath, synonyms.bytes()));
         QVERIFY(!m_data->synonyms.open(synonymPath));
@@ -134,6 +144,33 @@ private slots:
         QCOMPARE(child<QLabel>(*window, "Lbl4")->text(), QString());
         QCOMPARE(child<QLabel>(*window, "Lbl5")->text(), QStringLiteral(" "));
         QCOMPARE(cbo2->count(), 3);
+    }
+
+    // Every synonym is listed, with the true count: the last ones too.
+    void longEntryListsEverySynonym()
+    {
+        auto window = openInteractive();
+        QComboBox *cbo2 = combo(*window);
+        QTest::keyClicks(cbo2->lineEdit(), QStringLiteral("sombre"));
+        QTest::keyClick(cbo2->lineEdit(), Qt::Key_Return);
+        const QStringList listed = itemsOf(child<QListWidget>(*window, "Lst13"));
+        QCOMPARE(listed, sombreSynonyms());
+        QCOMPARE(listed.size(), 67);
+        QVERIFY(listed.contains(QStringLiteral("ténébreux")) && listed.contains(QStringLiteral("lugubre")));
+        QCOMPARE(child<QLabel>(*window, "Lbl4")->text(), QStringLiteral("67 synonymes trouvés pour ''sombre''."));
+
+        // The one-shot lookup names them all too.
+        AppGlobals::instance().synonymQueryWord = QStringLiteral("sombre");
+        AppGlobals::instance().synonymQueryPending = true;
+        m_messages.clear();
+        QWidget mainWindow;
+        QPointer<FrmListSyno> oneShot = new FrmListSyno(*m_data, m_errors, &mainWindow, presenter());
+        QTRY_COMPARE(m_messages.size(), 1);
+        const QString message = m_messages.first().text;
+        QVERIFY(message.startsWith(QStringLiteral("67 synonymes trouvés pour ''sombre'':")));
+        for (const QString &synonym : sombreSynonyms())
+            QVERIFY2(message.contains(synonym), qPrintable(synonym));
+        QTRY_VERIFY(oneShot.isNull());
     }
 
     void tabsSwitchPagesAndFocus()

@@ -25,6 +25,7 @@ struct Main {
     {
         lists.lists["DICOM"] = {"maison", "mation"};
         lists.lists["DICOP"] = {"porte"};
+        lists.lists["DICOE"] = {"été"};
         w.spellingLists = lists.reader();
         w.ChkOrtho->setChecked(true);
     }

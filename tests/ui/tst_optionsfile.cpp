@@ -40,22 +40,28 @@ private slots:
         QFile::remove(path());
     }
 
-    void writesSixteenWindows1252Lines()
+    // The sixteen lines, then the keyed genre line.
+    void writesSeventeenWindows1252Lines()
     {
         AppPreferences preferences;
         preferences.theme = 0;
         const QByteArray bytes = OptionsFile::compose(preferences, SearchOptions {});
-        QCOMPARE(bytes, TextCodec::toWindows1252(kDefaultLines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
+        const QStringList lines = kDefaultLines + QStringList {QStringLiteral("Genre rime:Toutes")};
+        QCOMPARE(bytes, TextCodec::toWindows1252(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
         // "é" is one byte, the file ends with CR LF.
         QVERIFY(bytes.contains("Verb conjugu\xE9:0\r\n"));
         QVERIFY(bytes.endsWith("\r\n"));
-        QCOMPARE(bytes.count("\r\n"), 16);
+        QCOMPARE(bytes.count("\r\n"), 17);
+        SearchOptions feminine;
+        feminine.genreFilter = QStringLiteral("Féminine");
+        QVERIFY(OptionsFile::compose(preferences, feminine).endsWith("Genre rime:F\xE9minine\r\n"));
     }
 
     void roundTrip()
     {
         AppPreferences preferences {4, 0, 1, 0, 1, 0};
-        SearchOptions search {false, true, false, QStringLiteral("7"), QStringLiteral("Verbe"), true};
+        SearchOptions search {false, true, false, QStringLiteral("7"), QStringLiteral("Verbe"), true,
+                              QStringLiteral("Masculine")};
         QVERIFY(OptionsFile::write(path(), preferences, search));
         QCOMPARE(OptionsFile::readPreferences(path()), std::optional<AppPreferences>(preferences));
         const SavedSearchOptions saved = OptionsFile::readSearchOptions(path());
@@ -66,6 +72,26 @@ private slots:
         QCOMPARE(*saved.syllableFilter, QStringLiteral("7"));
         QCOMPARE(*saved.categoryFilter, QStringLiteral("Verbe"));
         QCOMPARE(*saved.excludeConjugated, true);
+        QCOMPARE(*saved.genreFilter, QStringLiteral("Masculine"));
+    }
+
+    // The genre line is read on its own: a bad line above it does not lose
+    // it, and a file without it has none.
+    void genreLineStandsAlone()
+    {
+        writeFile(path(), withLine(14, QStringLiteral("Nombre sylabb:12")) + QStringList {QStringLiteral("Genre rime:Masculine")});
+        SavedSearchOptions saved = OptionsFile::readSearchOptions(path());
+        QVERIFY(!saved.syllableFilter);
+        QCOMPARE(saved.genreFilter, std::optional<QString>(QStringLiteral("Masculine")));
+        writeFile(path(), kDefaultLines);
+        saved = OptionsFile::readSearchOptions(path());
+        QVERIFY(saved.complete());
+        QVERIFY(!saved.genreFilter);
+        // Only after the sixteen lines.
+        QStringList early = kDefaultLines;
+        early[7] = QStringLiteral("Genre rime:Masculine");
+        writeFile(path(), early);
+        QVERIFY(!OptionsFile::readSearchOptions(path()).genreFilter);
     }
 
     void searchLinesTakenAsWritten()

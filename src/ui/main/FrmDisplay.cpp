@@ -3,6 +3,7 @@
 #include "lexicon/AppGlobals.h"
 #include "lexicon/LexiconData.h"
 #include "search/QueryPreparation.h"
+#include "search/RhymeGenre.h"
 #include "ui/main/HelpIcon.h"
 #include "ui/main/HelpTexts.h"
 #include "ui/main/MainPictures.h"
@@ -17,6 +18,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -141,8 +143,12 @@ FrmDisplay::FrmDisplay(const LexiconData &data, QWidget *loadingWindow, QWidget 
     // 4. The lists, nothing selected yet.
     CboSyl->addItems(OptionsFile::syllableItems());
     CboType->addItems(OptionsFile::categoryItems());
+    CboGenre->addItems(OptionsFile::genreItems());
+    // As wide as the other lists, or as its longest item needs.
+    CboGenre->setFixedWidth(std::max(CboType->width(), CboGenre->sizeHint().width()));
     CboSyl->setCurrentIndex(-1);
     CboType->setCurrentIndex(-1);
+    CboGenre->setCurrentIndex(-1);
 
     // 5. Empty details and information area.
     clearDetails();
@@ -260,11 +266,22 @@ void FrmDisplay::buildDetailsPanel()
     facts->addWidget(LblSyl, 0, 1);
     facts->addWidget(Lbl[12], 0, 2);
     facts->addWidget(LblLettres, 0, 3);
+    // The genre of the word's rhyme, beside its counts.
+    LblGenreCaption = label(QString(), PicAffichage);
+    setTextColour(LblGenreCaption, kSoftInk);
+    LblGenre = label(QString(), PicAffichage);
+    QFont genreFont = LblGenre->font();
+    genreFont.setBold(true);
+    LblGenre->setFont(genreFont);
+    // Room for the longer of the two names, whatever the other columns take.
+    LblGenre->setMinimumWidth(QFontMetrics(genreFont).horizontalAdvance(GenreName(RhymeGenre::Feminine)) + 8);
+    facts->addWidget(LblGenreCaption, 0, 4);
+    facts->addWidget(LblGenre, 0, 5);
     facts->addWidget(Lbl[13], 1, 0);
-    facts->addWidget(LblType, 1, 1, 1, 3);
+    facts->addWidget(LblType, 1, 1, 1, 5);
     facts->setColumnMinimumWidth(1, 30);
     facts->setColumnMinimumWidth(3, 30);
-    facts->setColumnStretch(3, 1);
+    facts->setColumnStretch(5, 1);
     row->addLayout(facts, 3);
 
     CmdCopier = new SkinnedButton(QStringLiteral("Copier"), PicAffichage);
@@ -414,6 +431,12 @@ void FrmDisplay::buildOptionsGroup(QWidget *panel)
     grid->addWidget(CboSyl, 1, 2, Qt::AlignRight);
     grid->addWidget(LblA[9], 2, 0, 1, 2);
     grid->addWidget(CboType, 2, 2, Qt::AlignRight);
+    LblCboGenre = label(QStringLiteral("Genre de la rime"), Sha[9]);
+    CboGenre = new QComboBox(Sha[9]);
+    CboGenre->setObjectName(QStringLiteral("CboGenre"));
+    CboGenre->setFixedWidth(84);
+    grid->addWidget(LblCboGenre, 3, 0, 1, 2);
+    grid->addWidget(CboGenre, 3, 2, Qt::AlignRight);
 
     ChkOpt1 = new QCheckBox(Sha[9]);
     LblA[8] = label(QStringLiteral("Exclure verbes conjugués."), Sha[9]);
@@ -423,8 +446,8 @@ void FrmDisplay::buildOptionsGroup(QWidget *panel)
     conjugated->addWidget(LblA[8]);
     conjugated->addStretch(1);
     conjugated->addWidget(ImgAide[4]);
-    grid->addWidget(ChkOpt1, 3, 0);
-    grid->addLayout(conjugated, 3, 1, 1, 2);
+    grid->addWidget(ChkOpt1, 4, 0);
+    grid->addLayout(conjugated, 4, 1, 1, 2);
 
     CmdOptDef = new SkinnedButton(QStringLiteral(">>"), Sha[9]);
     CmdOptDef->setToolTip(QStringLiteral("Appliquer les options par défaut"));
@@ -436,21 +459,21 @@ void FrmDisplay::buildOptionsGroup(QWidget *panel)
     defaults->addWidget(CmdOptDef);
     defaults->addWidget(LblA[11]);
     defaults->addStretch(1);
-    grid->addLayout(defaults, 4, 0, 1, 3);
+    grid->addLayout(defaults, 5, 0, 1, 3);
 
     Sha[3] = new QFrame(Sha[9]);
     Sha[3]->setFrameShape(QFrame::HLine);
     Sha[3]->setStyleSheet(QStringLiteral("color: #c9c0e0;"));
-    grid->addWidget(Sha[3], 5, 0, 1, 3);
+    grid->addWidget(Sha[3], 6, 0, 1, 3);
 
     ChkOrtho = new QCheckBox(Sha[9]);
     LblA[15] = label(QStringLiteral("Vérifier automatiquement l ' orthographe  du  mot"), Sha[9]);
     LblA[15]->setWordWrap(true);
-    grid->addWidget(ChkOrtho, 6, 0, Qt::AlignTop);
-    grid->addWidget(LblA[15], 6, 1, 1, 2);
+    grid->addWidget(ChkOrtho, 7, 0, Qt::AlignTop);
+    grid->addWidget(LblA[15], 7, 1, 1, 2);
     grid->setColumnMinimumWidth(0, 18);
     grid->setColumnStretch(1, 1);
-    grid->setRowStretch(7, 1);
+    grid->setRowStretch(8, 1);
 }
 
 void FrmDisplay::buildInformationGroup(QWidget *panel)
@@ -641,6 +664,8 @@ void FrmDisplay::connectHandlers()
         connect(Opt1[n], &QRadioButton::toggled, this, &FrmDisplay::onOpt1Toggled);
     connect(CboSyl, &QComboBox::currentIndexChanged, this, &FrmDisplay::onCboSylChanged);
     connect(CboType, &QComboBox::currentIndexChanged, this, &FrmDisplay::onCboTypeChanged);
+    // The genre list arms the search as the syllable list does.
+    connect(CboGenre, &QComboBox::currentIndexChanged, this, &FrmDisplay::onCboSylChanged);
     connect(ChkOrtho, &QCheckBox::toggled, this,
             [](bool checked) { AppGlobals::instance().preferences.spellCheckOn = checked ? 1 : 0; });
     connect(CmdOptDef, &QPushButton::clicked, this, &FrmDisplay::resetSearchOptions);
@@ -652,7 +677,7 @@ void FrmDisplay::connectHandlers()
 
     // The input box comes first, then the options in reading order.
     const QList<QWidget *> tabOrder {T1,      Chk1,    Chk2,   Chk3,    Opt1[2], Opt1[3],
-                                     Opt1[4], Opt1[5], CboSyl, CboType, ChkOpt1, ChkOrtho};
+                                     Opt1[4], Opt1[5], CboSyl, CboType, CboGenre, ChkOpt1, ChkOrtho};
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
@@ -666,6 +691,8 @@ void FrmDisplay::deferredStart()
         CboSyl->setCurrentIndex(0);
     if (CboType->currentIndex() < 0)
         CboType->setCurrentIndex(0);
+    if (CboGenre->currentIndex() < 0)
+        CboGenre->setCurrentIndex(0);
     unsetCursor();
     if (AppGlobals::instance().preferences.spellCheckOn == 1)
         ChkOrtho->setChecked(true);

@@ -27,6 +27,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 class QRadioButton;
 class HelpIcon;
@@ -141,6 +142,8 @@ private:
 
     // Result lists and word details.
     void showDetails(int list);
+    // The run's entry behind a line of Lst(list); null when the run has none.
+    const ResultEntry *resultEntry(int list, const QListWidgetItem *item) const;
     void clearDetails();
     void copyWord();
     void lookUpSynonyms();
@@ -188,6 +191,8 @@ public:
     std::array<QRadioButton *, 6> Opt1 {}; // 2 to 5
     QComboBox *CboSyl = nullptr;
     QComboBox *CboType = nullptr;
+    QLabel *LblCboGenre = nullptr; // "Genre de la rime"
+    QComboBox *CboGenre = nullptr; // "Toutes", "Masculine", "Féminine"
     QCheckBox *ChkOpt1 = nullptr;
     SkinnedButton *CmdOptDef = nullptr;
     QCheckBox *ChkOrtho = nullptr;
@@ -223,6 +228,8 @@ public:
     QLabel *LblSyl = nullptr;
     QLabel *LblLettres = nullptr;
     QLabel *LblType = nullptr;
+    QLabel *LblGenreCaption = nullptr; // "Rime:"
+    QLabel *LblGenre = nullptr;        // "masculine" or "féminine"
     SkinnedButton *CmdCopier = nullptr;
     SkinnedButton *CmdSyn = nullptr;
 

@@ -101,16 +101,20 @@ void FrmDisplay::onSearchTypeToggled(int box)
         ChkOpt1->setEnabled(false);
         CboSyl->setEnabled(false);
         CboType->setEnabled(false);
+        CboGenre->setEnabled(false);
         for (int caption : {7, 8, 9})
             setActiveInk(LblA[caption], false);
+        setActiveInk(LblCboGenre, false);
     } else {
         if (T1->text().size() >= MinimumSearchLength)
             armSearch();
         CboSyl->setEnabled(true);
         CboType->setEnabled(true);
+        CboGenre->setEnabled(true);
         // The list captions follow their lists, which are usable again.
         setActiveInk(LblA[7], true);
         setActiveInk(LblA[9], true);
+        setActiveInk(LblCboGenre, true);
         if (ChkOpt1->isChecked())
             setActiveInk(LblA[8], true);
     }
@@ -176,6 +180,7 @@ SearchOptions FrmDisplay::searchOptions() const
     options.syllableFilter = CboSyl->currentText();
     options.categoryFilter = CboType->currentText();
     options.excludeConjugated = ChkOpt1->isChecked();
+    options.genreFilter = CboGenre->currentIndex() >= 0 ? CboGenre->currentText() : QStringLiteral("Toutes");
     return options;
 }
 
@@ -196,6 +201,7 @@ SearchParameters FrmDisplay::searchParameters() const
     parameters.categoryFilter = CboType->currentIndex() >= 0 ? CboType->currentText() : QStringLiteral("Toutes");
     parameters.categoryCode = m_categoryCode;
     parameters.excludeConjugated = ChkOpt1->isChecked();
+    parameters.genreFilter = CboGenre->currentIndex() >= 0 ? CboGenre->currentText() : QStringLiteral("Toutes");
     parameters.showDuplicates = preferences.showDuplicates == 1;
     parameters.showSecondaryMessages = preferences.showSecondaryMessages == 1;
     parameters.spellCheckOn = ChkOrtho->isChecked();
@@ -225,6 +231,8 @@ void FrmDisplay::restoreSearchOptions()
     }
     if (saved.excludeConjugated && *saved.excludeConjugated)
         ChkOpt1->setChecked(true);
+    if (saved.genreFilter)
+        CboGenre->setCurrentText(*saved.genreFilter);
 }
 
 void FrmDisplay::applyDefaultSearchOptions()
@@ -235,6 +243,7 @@ void FrmDisplay::applyDefaultSearchOptions()
     Opt1[5]->setChecked(true);
     CboSyl->setCurrentIndex(0);
     CboType->setCurrentIndex(0);
+    CboGenre->setCurrentIndex(0);
     ChkOpt1->setChecked(false);
 }
 

@@ -3,6 +3,7 @@
 #include "ui/main/FrmDisplay.h"
 
 #include "lexicon/AppGlobals.h"
+#include "search/RhymeGenre.h"
 #include "ui/main/HelpIcon.h"
 #include "ui/main/HelpTexts.h"
 #include "ui/main/WordDetails.h"
@@ -15,7 +16,7 @@
 
 void FrmDisplay::clearDetails()
 {
-    for (QLabel *detail : {LblMot, LblSyl, LblLettres, LblType, Lbl[11], Lbl[12], Lbl[13]})
+    for (QLabel *detail : {LblMot, LblSyl, LblLettres, LblType, Lbl[11], Lbl[12], Lbl[13], LblGenreCaption, LblGenre})
         detail->clear();
     CmdCopier->setEnabled(false);
     CmdSyn->setEnabled(false);
@@ -28,6 +29,7 @@ void FrmDisplay::showDetails(int list)
     Lbl[11]->setText(QStringLiteral("Syllabes:"));
     Lbl[12]->setText(QStringLiteral("Lettres:"));
     Lbl[13]->setText(QStringLiteral("Type:"));
+    LblGenreCaption->setText(QStringLiteral("Rime:"));
     const QListWidgetItem *item = Lst[list]->currentItem();
     if (!item || !item->isSelected())
         return;
@@ -38,6 +40,25 @@ void FrmDisplay::showDetails(int list)
     LblSyl->setText(details->syllables);
     LblLettres->setText(details->letters);
     LblType->setText(details->category);
+    // The genre needs the word's line, which the search run still holds.
+    if (const ResultEntry *entry = resultEntry(list, item))
+        LblGenre->setText(GenreName(entry->genre));
+    else
+        LblGenre->clear();
+}
+
+const ResultEntry *FrmDisplay::resultEntry(int list, const QListWidgetItem *item) const
+{
+    const QList<ResultEntry> &entries = m_run->results(ResultKind(list - 1));
+    const int row = Lst[list]->row(item);
+    if (row >= 0 && row < entries.size() && entries[row].line == item->text())
+        return &entries[row];
+    // The list may show its lines in another order than the run found them.
+    for (const ResultEntry &entry : entries) {
+        if (entry.line == item->text())
+            return &entry;
+    }
+    return nullptr;
 }
 
 void FrmDisplay::copyWord()

@@ -1,6 +1,7 @@
 #include "ui/main/OptionsFile.h"
 
 #include "lexicon/TextCodec.h"
+#include "search/RhymeGenre.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -73,6 +74,12 @@ const QStringList &categoryItems()
     return items;
 }
 
+const QStringList &genreItems()
+{
+    static const QStringList items {GenreAll, GenreMasculineCaption, GenreFeminineCaption};
+    return items;
+}
+
 std::optional<AppPreferences> readPreferences(const QString &filePath)
 {
     const auto lines = readLines(filePath);
@@ -110,6 +117,14 @@ SavedSearchOptions readSearchOptions(const QString &filePath)
     const auto lines = readLines(filePath);
     if (!lines)
         return saved;
+    // The genre's keyed line stands on its own: a bad line above it does not
+    // lose it.
+    for (qsizetype i = 16; i < lines->size(); ++i) {
+        if (lines->at(i).startsWith(GenreKey)) {
+            saved.genreFilter = listItem(lines->at(i), genreItems());
+            break;
+        }
+    }
     // Lines 11 to 16 are indexes 10 to 15.
     const auto line = [&](int number) -> std::optional<QString> {
         if (number - 1 >= lines->size())
@@ -163,6 +178,7 @@ QByteArray compose(const AppPreferences &preferences, const SearchOptions &searc
         QStringLiteral("Nombre sylabb:") + search.syllableFilter,
         QStringLiteral("Types de  mot:") + search.categoryFilter,
         QStringLiteral("Verb conjugué:") + flag(search.excludeConjugated),
+        GenreKey + (genreItems().contains(search.genreFilter) ? search.genreFilter : genreItems().first()),
     };
     return TextCodec::toWindows1252(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
 }

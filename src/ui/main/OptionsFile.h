@@ -1,8 +1,9 @@
 #pragma once
 
-// "Option.ret" beside the program: sixteen lines, Windows-1252, CR LF. Lines
-// 1 to 6 hold the preferences (read at start-up), lines 11 to 16 the search
-// options of the main window; the whole file is written at the exit.
+// "Option.ret" beside the program: sixteen lines, Windows-1252, CR LF, then
+// keyed lines of later options. Lines 1 to 6 hold the preferences (read at
+// start-up), lines 11 to 16 the search options of the main window, the line
+// "Genre rime:" the rhyme-genre filter; the whole file is written at the exit.
 #include "lexicon/AppGlobals.h"
 
 #include <QString>
@@ -17,6 +18,8 @@ struct SearchOptions {
     QString syllableFilter = QStringLiteral("Toutes");
     QString categoryFilter = QStringLiteral("Toutes");
     bool excludeConjugated = false;
+    // "Toutes", "Masculine" or "Féminine".
+    QString genreFilter = QStringLiteral("Toutes");
 
     bool operator==(const SearchOptions &) const = default;
 };
@@ -30,8 +33,11 @@ struct SavedSearchOptions {
     std::optional<QString> syllableFilter;
     std::optional<QString> categoryFilter;
     std::optional<bool> excludeConjugated;
+    // Its own keyed line after the sixteen; a file written before the genre
+    // list existed has none, and the list stays at "Toutes".
+    std::optional<QString> genreFilter;
 
-    // True when every line could be read.
+    // True when every one of the sixteen lines could be read.
     bool complete() const { return excludeConjugated.has_value(); }
 };
 
@@ -41,6 +47,9 @@ QString path(const QString &appDir);
 // The items of the syllable and category lists, in their order.
 const QStringList &syllableItems();
 const QStringList &categoryItems();
+const QStringList &genreItems();
+// The key of the genre line, written after line 16.
+inline const QString GenreKey = QStringLiteral("Genre rime:");
 
 // The six preferences, each the last character of its line as a digit;
 // nothing when the file is missing, too short or holds a non-digit there.
@@ -51,7 +60,9 @@ QString unreadableMessage();
 
 // Lines 11 to 16. Lines 11 to 13 ending in 0 clear their search type; when
 // all three are cleared the rich rhymes come back, so that a search remains
-// possible. Lines 14 and 15 must name an item of their list.
+// possible. Lines 14 and 15 must name an item of their list. The genre is
+// the first line after them that starts with GenreKey, wherever it stands,
+// when it names an item of the genre list.
 SavedSearchOptions readSearchOptions(const QString &filePath);
 
 // The whole file as it is written.

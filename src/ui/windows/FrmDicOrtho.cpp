@@ -61,7 +61,7 @@ const QString FrmDicOrtho::HeaderRule = QString(26, QLatin1Char('-'));
 
 QString FrmDicOrtho::solutionsText(int count)
 {
-    return QString::number(count) + QStringLiteral(" solutions.");
+    return QString::number(count) + (count == 1 ? QStringLiteral(" solution.") : QStringLiteral(" solutions."));
 }
 
 QString FrmDicOrtho::unreadableListText(const QString &word)

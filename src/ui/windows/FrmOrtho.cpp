@@ -141,7 +141,7 @@ QString FrmOrtho::unreadableListText(const QString &word)
 
 QString FrmOrtho::suggestionsHeader(int count)
 {
-    return QString::number(count) + QStringLiteral(" suggestions de mot:");
+    return QString::number(count) + (count == 1 ? QStringLiteral(" suggestion de mot:") : QStringLiteral(" suggestions de mot:"));
 }
 
 void FrmOrtho::check()
@@ -204,7 +204,8 @@ void FrmOrtho::showSuggestions(const QStringList &suggestions)
 void FrmOrtho::itemClicked(QListWidgetItem *item)
 {
     const QString text = item->text();
-    if (text.endsWith(QStringLiteral("tions de mot:")) || text.startsWith(QStringLiteral("-----"))) {
+    // The count line and the rule above the suggestions are no words.
+    if (LstMot->row(item) < HeaderLineCount) {
         Foc->setFocus();
         return;
     }

@@ -36,6 +36,8 @@ public:
     static QString suggestionsHeader(int count);
     static const QString SearchingText;
     static const QString HeaderRule;
+    // The count line and the rule come before the suggestions.
+    static constexpr int HeaderLineCount = 2;
 
     // Message boxes are shown through this, so that tests can answer them;
     // it returns the box's answer.
