@@ -198,6 +198,7 @@ SearchParameters FrmDisplay::searchParameters() const
     parameters.showDuplicates = preferences.showDuplicates == 1;
     parameters.showSecondaryMessages = preferences.showSecondaryMessages == 1;
     parameters.spellCheckOn = ChkOrtho->isChecked();
+    parameters.alphabetical = preferences.alphabeticalOrder == 1;
     return parameters;
 }
 
@@ -251,5 +252,5 @@ void FrmDisplay::resetSearchOptions()
 bool FrmDisplay::writeOptionsFile()
 {
     return OptionsFile::write(OptionsFile::path(AppGlobals::instance().appDir), AppGlobals::instance().preferences,
-                              searchOptions());
+                              searchOptions(), windowSize());
 }

@@ -38,6 +38,7 @@ void FrmDisplay::showDetails(int list)
     LblSyl->setText(details->syllables);
     LblLettres->setText(details->letters);
     LblType->setText(details->category);
+    fitWordFont();
 }
 
 void FrmDisplay::copyWord()
