@@ -91,16 +91,18 @@ click_at $(( mx + (mw - 781) / 2 + 265 + 236 )) $(( my + mh - 248 + 8 + 88 )) 1
 shot help-message-main
 xdotool key Return; sleep 0.6
 
+# Escape, else the close picture at the right of the window's title strip.
 close_window() {
-  local id; id="$(window_of "$1")"
-  [ -n "$id" ] || return 0
-  xdotool key --window "$id" Escape; sleep 0.6
-  id="$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -1 || true)"
-  [ -n "$id" ] || return 0
-  geometry "$id"; click_at $(( X + WIDTH - 16 )) $(( Y + 14 )) 1
+  local before after
+  before="$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -1 || true)"
+  [ -n "$before" ] || return 0
+  xdotool key Escape; sleep 0.6
+  after="$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -1 || true)"
+  [ "$after" = "$before" ] || return 0
+  geometry "$after"; click_at $(( X + WIDTH - 16 )) $(( Y + 14 )) 1
 }
 
-button 1; shot window-orthographe; close_window "Orthographe"
+button 1; xdotool key Return; sleep 1; shot window-orthographe; close_window "Orthographe"
 button 2; shot window-utilitaires; close_window "Versalune"
 button 3; shot window-options
 opt="$(window_of 'Options du programme')"; geometry "$opt"

@@ -473,7 +473,7 @@ void FrmDisplay::buildInformationGroup(QWidget *panel)
     small.setPointSizeF(small.pointSizeF() - 0.5);
     Sha[2]->setFont(small);
     auto *grid = groupGrid(Sha[2]);
-    grid->setContentsMargins(8, 6, 8, 8);
+    grid->setContentsMargins(6, 6, 6, 8);
     LblA[13] = groupCaption(QStringLiteral(" Informations sur la recherche: "), Sha[2]);
     grid->addWidget(LblA[13], 0, 0, 1, 2);
 
@@ -503,7 +503,7 @@ void FrmDisplay::buildInformationGroup(QWidget *panel)
 
     // The duration line, and the busy line in its place while searching.
     auto *duration = new QHBoxLayout;
-    duration->setSpacing(4);
+    duration->setSpacing(3);
     LblD[0] = label(QStringLiteral("Recherche effectuée en"), Sha[2]);
     LblH1 = label(QString(), Sha[2]);
     LblD[1] = label(QStringLiteral("mn"), Sha[2]);
@@ -517,7 +517,7 @@ void FrmDisplay::buildInformationGroup(QWidget *panel)
     for (QLabel *part : {LblD[0], LblH1, LblD[1], LblH2, LblD[2]}) {
         // Never squeezed below its text (the values have two digits).
         const QString sample = part->text().isEmpty() ? QStringLiteral("00") : part->text();
-        part->setMinimumWidth(part->fontMetrics().horizontalAdvance(sample) + 4);
+        part->setMinimumWidth(part->fontMetrics().horizontalAdvance(sample) + 2);
         duration->addWidget(part);
         part->hide();
     }

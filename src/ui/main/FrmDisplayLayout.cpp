@@ -98,14 +98,15 @@ void FrmDisplay::layOutResultArea(int dx, int dy)
         headers[i]->setGeometry(left + 2, kListHeaderTop, columnWidth, 18);
         list->setGeometry(left, kListTop, columnWidth, kListHeight + dy);
 
-        // "Syllabes" centred over the syllable column of the list, the count
-        // in the room left of it.
+        // "Syllabes" centred over the syllable column of the list (without
+        // passing the list's right edge), the count in the room left of it.
         const ResultColumns columns =
             ResultColumns::forWidth(ResultLineDelegate::layoutWidth(list), QFontMetrics(list->font()));
         const int digitCentre = left + list->frameWidth() + columns.syllableLeft + columns.syllableWidth / 2;
         QLabel *heading = syllableLabel(i + 1);
         const int headingWidth = heading->fontMetrics().horizontalAdvance(QStringLiteral("Syllabes")) + 6;
-        heading->setGeometry(digitCentre - headingWidth / 2, kCountTop, headingWidth, 18);
+        const int headingLeft = std::min(digitCentre - headingWidth / 2, left + columnWidth - headingWidth);
+        heading->setGeometry(headingLeft, kCountTop, headingWidth, 18);
         countLabel(i + 1)->setGeometry(left, kCountTop, heading->x() - left, 18);
     }
 }

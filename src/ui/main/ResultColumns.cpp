@@ -6,11 +6,11 @@ ResultColumns ResultColumns::forWidth(int viewportWidth, const QFontMetrics &met
 {
     constexpr int kMargin = 4;
     ResultColumns columns;
-    columns.categoryWidth = metrics.horizontalAdvance(QStringLiteral("NOM;ADJ")) + kMargin;
+    columns.categoryWidth = metrics.horizontalAdvance(QStringLiteral("NOM;ADJ;VER")) + kMargin;
     columns.syllableWidth = metrics.horizontalAdvance(QStringLiteral("00")) + 2 * kMargin;
     columns.wordLeft = kMargin;
     columns.wordWidth = std::max(0, viewportWidth - columns.wordLeft - columns.syllableWidth - columns.categoryWidth);
-    columns.syllableLeft = columns.wordLeft + columns.wordWidth;
-    columns.categoryLeft = columns.syllableLeft + columns.syllableWidth;
+    columns.categoryLeft = columns.wordLeft + columns.wordWidth;
+    columns.syllableLeft = columns.categoryLeft + columns.categoryWidth;
     return columns;
 }

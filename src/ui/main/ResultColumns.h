@@ -1,9 +1,11 @@
 #pragma once
 
-// The three columns of a result list (word, syllable count, category), in
+// The three columns of a result list (word, category, syllable count), in
 // pixels from the left of the list's viewport. The list draws its lines in
-// them and the "Syllabes" heading stands over the middle one, so that both
-// follow the list's width and nothing needs scrolling sideways.
+// them and the "Syllabes" heading stands over the last one, so that both
+// follow the list's width and nothing needs scrolling sideways. The count
+// comes last so that its heading, wider than a digit, leaves the room on
+// the left to the caption that counts the rhymes.
 #include <QFontMetrics>
 
 struct ResultColumns {
@@ -15,6 +17,7 @@ struct ResultColumns {
     int categoryWidth = 0;
 
     // For a viewport of this width and the list's font. The category column
-    // is sized for two categories ("NOM;ADJ"); the word column takes the rest.
+    // is sized for three categories ("NOM;ADJ;VER"); the word column takes
+    // the rest.
     static ResultColumns forWidth(int viewportWidth, const QFontMetrics &metrics);
 };

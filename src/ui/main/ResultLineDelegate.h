@@ -4,8 +4,8 @@
 // categories") in three columns that fit the list's width: the word on the
 // left, shortened in its middle with "…" when it does not fit (its ending,
 // where the rhyme is, stays in sight; the tooltip and the details panel show
-// it whole), the syllable count in a column of its own and the categories on
-// the right. The item keeps the line as its text.
+// it whole), the categories, and the syllable count on the right under its
+// heading. The item keeps the line as its text.
 #include <QStyledItemDelegate>
 
 class ResultLineDelegate : public QStyledItemDelegate {
