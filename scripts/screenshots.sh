@@ -85,6 +85,13 @@ shot main-maximised
 xdotool mousemove $(( mx + 400 )) $(( my + 12 )) click --repeat 2 --delay 80 1; sleep 1.5
 geometry "$main"; mx=$X; my=$Y; mw=$WIDTH; mh=$HEIGHT
 shot main-restored
+# Larger by the size grip in the bottom right corner.
+xdotool mousemove $(( mx + mw - 6 )) $(( my + mh - 6 )) mousedown 1; sleep 0.3
+xdotool mousemove $(( mx + mw + 60 )) $(( my + mh + 40 )); sleep 0.3
+xdotool mousemove $(( mx + mw + 120 )) $(( my + mh + 80 )) mouseup 1; sleep 1
+shot main-enlarged-by-grip
+geometry "$main"
+echo "Taille après la poignée : ${WIDTH}x${HEIGHT}"
 
 # A help message of the options panel (the conjugated verbs icon).
 click_at $(( mx + (mw - 781) / 2 + 265 + 236 )) $(( my + mh - 248 + 8 + 88 )) 1
