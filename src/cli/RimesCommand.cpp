@@ -153,6 +153,9 @@ RimesParse ParseRimesArguments(const QStringList &arguments)
             flag(p.excludeConjugated);
         } else if (name == QLatin1String("-d") || name == QLatin1String("--doublons")) {
             flag(p.showDuplicates);
+        } else if (name == QLatin1String("-a") || name == QLatin1String("--alphabetique")
+                   || name == QStringLiteral("--alphab\u00E9tique")) {
+            flag(p.alphabetical);
         } else if (name == QLatin1String("--json")) {
             flag(request.json);
         } else if (name == QLatin1String("--export")) {
@@ -241,6 +244,8 @@ QString RimesHelpText()
         "  -x, --sans-conjugues    exclure les verbes conjugu\u00E9s\n"
         "  -d, --doublons          garder dans les rimes pauvres les mots d\u00E9j\u00E0 list\u00E9s\n"
         "                          parmi les rimes riches\n"
+        "  -a, --alphabetique      classer les rimes par ordre alphab\u00E9tique (par d\u00E9faut\n"
+        "                          les mots les plus courants d'abord)\n"
         "\n"
         "Sorties :\n"
         "  --json                  le r\u00E9sultat en un objet JSON\n"

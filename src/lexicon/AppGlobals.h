@@ -12,6 +12,10 @@ struct AppPreferences {
     int showSecondaryMessages = 1;
     int spellCheckOn = 0;
     int spellPlusMinusOne = 1;
+    // Read from keyed lines after the sixteenth; an older file has none and
+    // keeps these defaults: lists by commonness, stages with their pauses.
+    int alphabeticalOrder = 0;
+    int resultsAtOnce = 0;
 
     bool operator==(const AppPreferences &) const = default;
 };

@@ -27,6 +27,9 @@ struct SearchParameters {
     bool showDuplicates = false;
     bool showSecondaryMessages = true;
     bool spellCheckOn = false;
+    // Each list in French dictionary order instead of the word list's order
+    // (commonest words first).
+    bool alphabetical = false;
 };
 
 // The category code that goes with a category caption: "Adjectif" gives

@@ -2,6 +2,7 @@
 
 #include "lexicon/WordList.h"
 #include "search/QueryPreparation.h"
+#include "search/ResultOrder.h"
 #include "search/SoundLookup.h"
 
 SearchRun::SearchRun() = default;
@@ -126,6 +127,7 @@ void SearchRun::runExact()
         m_richHeadwords.insert(entry.paddedHeadword);
         list.append(std::move(entry));
     }
+    putInOrder(list);
 }
 
 void SearchRun::runApprox()
@@ -150,6 +152,7 @@ void SearchRun::runApprox()
             continue;
         list.append(makeEntry(words, i, headword));
     }
+    putInOrder(list);
 }
 
 void SearchRun::runEnding()
@@ -174,6 +177,13 @@ void SearchRun::runEnding()
             continue;
         list.append(makeEntry(words, i, headword));
     }
+    putInOrder(list);
+}
+
+void SearchRun::putInOrder(QList<ResultEntry> &list) const
+{
+    if (m_parameters.alphabetical)
+        SortAlphabetically(list);
 }
 
 void SearchRun::finish()

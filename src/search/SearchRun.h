@@ -72,7 +72,8 @@ public:
     int count(ResultKind kind) const { return int(results(kind).size()); }
 
     const QList<ResultEntry> &results(ResultKind kind) const { return m_results[int(kind)]; }
-    // The result lines of one list, in word-list order.
+    // The result lines of one list, in the order asked for (word-list order
+    // by default, French dictionary order with parameters.alphabetical).
     QStringList resultLines(ResultKind kind) const;
 
     bool stageDone(SearchStage stage) const;
@@ -81,6 +82,9 @@ public:
     SearchSummary summary() const;
 
 private:
+    // Dictionary order when the parameters ask for it; else word-list order.
+    void putInOrder(QList<ResultEntry> &list) const;
+
     const WordList *m_words = nullptr;
     SearchParameters m_parameters;
     QString m_preparedKey;

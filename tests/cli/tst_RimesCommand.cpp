@@ -65,6 +65,10 @@ void TestRimesCommand::optionValues()
     QCOMPARE(accented.request.parameters.categoryCode, QString("ADJ"));
     QCOMPARE(accented.request.parameters.endingLength, 2);
     QCOMPARE(accented.request.parameters.syllableFilter, QString("Toutes"));
+    QVERIFY(!p.alphabetical);
+    QVERIFY(ParseRimesArguments({"--alphabetique", "lune"}).request.parameters.alphabetical);
+    QVERIFY(ParseRimesArguments({u"--alphabétique"_qs, "lune"}).request.parameters.alphabetical);
+    QVERIFY(ParseRimesArguments({"-a", "lune"}).request.parameters.alphabetical);
     // A word after "--" may start with a hyphen.
     const RimesParse dashed = ParseRimesArguments({"--", "-porte"});
     QVERIFY(dashed.ok());

@@ -29,7 +29,7 @@ cat "$work/stderr.txt" >&2
 
 options=$XDG_CONFIG_HOME/versalune/Option.ret
 [ -f "$options" ] || fail "pas de $options"
-[ "$(tr -d '\r' < "$options" | wc -l)" -eq 16 ] || fail "$options n'a pas 16 lignes"
+[ "$(tr -d '\r' < "$options" | wc -l)" -ge 16 ] || fail "$options a moins de 16 lignes"
 head -n 1 "$options" | grep -q '^Theme:' || fail "$options ne commence pas par Theme:"
 [ -f "$XDG_CONFIG_HOME/versalune/Demarrage.ret" ] || fail "pas de marque de premier lancement"
 

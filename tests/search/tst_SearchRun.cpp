@@ -59,6 +59,7 @@ private slots:
     void noRichRhymeMessage();
     void moreThanFiveHundredRichRhymes();
     void emptyRun();
+    void alphabeticalOrder();
 };
 
 void TestSearchRun::allThreeLists()
@@ -342,6 +343,34 @@ void TestSearchRun::emptyRun()
     const SearchRun hyphen = runFor(*words, "porte-");
     QCOMPARE(hyphen.queryExactSound(), QString());
     QCOMPARE(hyphen.endingCount(), 0);
+}
+
+// By default each list keeps the word list's order; asked for, French
+// dictionary order, where an accented letter sorts with its base letter.
+void TestSearchRun::alphabeticalOrder()
+{
+    const QList<FixtureRow> rows {
+        {"zèle", "el", "el", "zele"},   {"ébène", "en", "en", "ebene"}, {"aile", "el", "el", "aile"},
+        {"élève", "ev", "ev", "eleve"}, {"Ève", "ev", "ev", "eve"},     {"étincelle", "el", "el", "tincelle"},
+        {"Bételle", "el", "el", "betelle"}, {"belle", "el", "el", "belle"},
+    };
+    const auto words = makeWordList(rows);
+    QVERIFY(words);
+    SearchParameters parameters;
+    parameters.typedText = QStringLiteral("pelle");
+    parameters.approxRhymes = false;
+    parameters.wordEndings = false;
+    const auto headwords = [&] {
+        SearchRun run(*words, parameters);
+        run.runAll();
+        QStringList found;
+        for (const ResultEntry &entry : run.results(ResultKind::Rich))
+            found.append(entry.headword);
+        return found;
+    };
+    QCOMPARE(headwords(), (QStringList {u"zèle"_qs, "aile", u"étincelle"_qs, u"Bételle"_qs, "belle"}));
+    parameters.alphabetical = true;
+    QCOMPARE(headwords(), (QStringList {"aile", "belle", u"Bételle"_qs, u"étincelle"_qs, u"zèle"_qs}));
 }
 
 QTEST_APPLESS_MAIN(TestSearchRun)

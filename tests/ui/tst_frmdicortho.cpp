@@ -1,5 +1,6 @@
 // The spelling dictionary window: what it takes from the main window, its
 // own input filter, its verdicts and the copy of a result line.
+#include "CaptionFit.h"
 #include "lexicon/AppGlobals.h"
 #include "support/SpellingLists.h"
 #include "ui/windows/FrmDicOrtho.h"
@@ -128,6 +129,8 @@ void TstFrmDicOrtho::verdicts()
         w.check(word);
         QCOMPARE(w.solution(), QStringLiteral("L'orthographe du mot est valide."));
     }
+    // The verdict shows whole within the window.
+    QVERIFY(fits(w.get<QLabel>("LblSolution")));
 
     // One suggestion is one solution.
     w.check("chevak");

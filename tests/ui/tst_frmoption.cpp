@@ -1,6 +1,7 @@
 // The options window: preferences in and out, the spelling box kept in step
 // with the main window's, help texts, the deferred show and the main window
 // kept out of reach while it is open.
+#include "CaptionFit.h"
 #include "ui/windows/FrmOption.h"
 #include "ui/windows/WindowChrome.h"
 #include "ui/windows/WindowParts.h"
@@ -40,6 +41,7 @@ private slots:
     void spellCheckOnAtOpenKeepsMainInStep();
     void spellCheckBoxBothWays();
     void boxesChangePreferencesAtOnce();
+    void orderAndWaitingChoices();
     void themeOutOfSight();
     void enterAfterClickCloses();
     void helpTexts_data();
@@ -168,6 +170,28 @@ void TestFrmOption::boxesChangePreferencesAtOnce()
     QCOMPARE(prefs.saveSearchOptions, 0);
 }
 
+// The two later choices open as the preferences hold them and change them at
+// once; every caption of the window shows whole.
+void TestFrmOption::orderAndWaitingChoices()
+{
+    AppPreferences prefs = preferences(0, 1);
+    prefs.alphabeticalOrder = 1;
+    QWidget main;
+    FrmOption window(prefs, &main);
+    QTRY_VERIFY(window.isVisible());
+    QVERIFY(window.ChkAlpha->isChecked());
+    QVERIFY(!window.ChkSansAttente->isChecked());
+    window.ChkAlpha->click();
+    window.ChkSansAttente->click();
+    QCOMPARE(prefs.alphabeticalOrder, 0);
+    QCOMPARE(prefs.resultsAtOnce, 1);
+    QCOMPARE(window.focusWidget(), window.Foc);
+    const QStringList clipped = clippedTexts(&window);
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral(" | "))));
+    // The last box and its help icon stand above the close button.
+    QVERIFY(window.ChkSansAttente->geometry().bottom() < window.CmdFermer->y());
+}
+
 void TestFrmOption::themeOutOfSight()
 {
     AppPreferences prefs = preferences(0, 1);
@@ -229,6 +253,15 @@ void TestFrmOption::helpTexts_data()
         << 4
         << QStringLiteral("Dans la recherche de l'orthographe, inclure les mots ayant une lettre      \r\n"
                           "de plus ou de moins que le mot à rechercher.");
+    QTest::newRow("alphabetical order")
+        << 5
+        << QStringLiteral("Si coché, les rimes de chaque liste sont classées par ordre      \r\n"
+                          "alphabétique.\r\n"
+                          "Sinon, les mots les plus courants viennent en tête de liste.");
+    QTest::newRow("results at once")
+        << 6
+        << QStringLiteral("Si coché, les résultats s'affichent dès que la recherche est finie,      \r\n"
+                          "sans les pauses entre les listes.");
 }
 
 void TestFrmOption::helpTexts()

@@ -40,26 +40,80 @@ private slots:
         QFile::remove(path());
     }
 
-    // The sixteen lines, then the keyed genre line.
-    void writesSeventeenWindows1252Lines()
+    // The sixteen lines of old, then the later choices, each on a line of its own key.
+    void writesWindows1252Lines()
     {
         AppPreferences preferences;
         preferences.theme = 0;
         const QByteArray bytes = OptionsFile::compose(preferences, SearchOptions {});
-        const QStringList lines = kDefaultLines + QStringList {QStringLiteral("Genre rime:Toutes")};
-        QCOMPARE(bytes, TextCodec::toWindows1252(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
+        const QStringList extra {QStringLiteral("Genre rime:Toutes"), QStringLiteral("Ordre alpha:0"), QStringLiteral("Sans attente:0"),
+                                 QStringLiteral("Fenêtre agrandie:0")};
+        QCOMPARE(bytes, TextCodec::toWindows1252((kDefaultLines + extra).join(QStringLiteral("\r\n"))
+                                                 + QStringLiteral("\r\n")));
         // "é" is one byte, the file ends with CR LF.
         QVERIFY(bytes.contains("Verb conjugu\xE9:0\r\n"));
         QVERIFY(bytes.endsWith("\r\n"));
-        QCOMPARE(bytes.count("\r\n"), 17);
+        QVERIFY(bytes.contains("\r\nTaille fen") == false);
         SearchOptions feminine;
         feminine.genreFilter = QStringLiteral("Féminine");
-        QVERIFY(OptionsFile::compose(preferences, feminine).endsWith("Genre rime:F\xE9minine\r\n"));
+        QVERIFY(OptionsFile::compose(preferences, feminine).contains("\r\nGenre rime:F\xE9minine\r\n"));
+        const QByteArray sized = OptionsFile::compose(preferences, SearchOptions {}, MainWindowSize {900, 700, true});
+        QVERIFY(sized.endsWith("Taille fen\xEAtre:900x700\r\nFen\xEAtre agrandie:1\r\n"));
+    }
+
+    // A file of the sixteen lines only (written before the later choices)
+    // reads with their defaults, and is written back with them.
+    void olderFileReadsWithDefaults()
+    {
+        QStringList lines = kDefaultLines;
+        lines[2] = QStringLiteral("Doublons:1");
+        writeFile(path(), lines);
+        const auto preferences = OptionsFile::readPreferences(path());
+        QVERIFY(preferences);
+        QCOMPARE(preferences->showDuplicates, 1);
+        QCOMPARE(preferences->alphabeticalOrder, 0);
+        QCOMPARE(preferences->resultsAtOnce, 0);
+        QVERIFY(OptionsFile::readSearchOptions(path()).complete());
+        QCOMPARE(OptionsFile::readWindowSize(path()), MainWindowSize {});
+
+        QVERIFY(OptionsFile::write(path(), *preferences, SearchOptions {}));
+        QFile file(path());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QStringList written = TextCodec::fromWindows1252(file.readAll()).split(QStringLiteral("\r\n"));
+        QCOMPARE(written.mid(0, 16), lines);
+        QVERIFY(written.contains(QStringLiteral("Ordre alpha:0")));
+        QVERIFY(written.contains(QStringLiteral("Sans attente:0")));
+    }
+
+    // The later lines are found by their key, in any order, after other
+    // lines the program does not know; a bad value gives the default.
+    void laterLinesFoundByKey()
+    {
+        writeFile(path(), kDefaultLines
+                              + QStringList {QStringLiteral("Genre rime:Toutes"), QStringLiteral("Sans attente:1"),
+                                             QStringLiteral("Taille fenêtre:1000x720"),
+                                             QStringLiteral("Ordre alpha:1"), QStringLiteral("Fenêtre agrandie:1")});
+        auto preferences = OptionsFile::readPreferences(path());
+        QCOMPARE(preferences->alphabeticalOrder, 1);
+        QCOMPARE(preferences->resultsAtOnce, 1);
+        QCOMPARE(OptionsFile::readWindowSize(path()), (MainWindowSize {1000, 720, true}));
+
+        for (const char *bad : {"Taille fenêtre:1000", "Taille fenêtre:-5x700", "Taille fenêtre:axb",
+                                "Taille fenêtre:99999x700"}) {
+            writeFile(path(), kDefaultLines + QStringList {QString::fromUtf8(bad), QStringLiteral("Ordre alpha:7")});
+            QVERIFY2(OptionsFile::readWindowSize(path()).isEmpty(), bad);
+            QCOMPARE(OptionsFile::readPreferences(path())->alphabeticalOrder, 0);
+        }
+        // A key on one of the sixteen lines is not taken for a later choice.
+        QStringList early = kDefaultLines;
+        early[7] = QStringLiteral("Ordre alpha:1");
+        writeFile(path(), early);
+        QCOMPARE(OptionsFile::readPreferences(path())->alphabeticalOrder, 0);
     }
 
     void roundTrip()
     {
-        AppPreferences preferences {4, 0, 1, 0, 1, 0};
+        AppPreferences preferences {4, 0, 1, 0, 1, 0, 1, 1};
         SearchOptions search {false, true, false, QStringLiteral("7"), QStringLiteral("Verbe"), true,
                               QStringLiteral("Masculine")};
         QVERIFY(OptionsFile::write(path(), preferences, search));

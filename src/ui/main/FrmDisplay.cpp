@@ -1,18 +1,24 @@
 #include "ui/main/FrmDisplay.h"
+#include "ui/windows/MessageBoxes.h"
 
 #include "lexicon/AppGlobals.h"
+#include "lexicon/AppPaths.h"
 #include "lexicon/LexiconData.h"
 #include "search/QueryPreparation.h"
 #include "search/RhymeGenre.h"
 #include "ui/main/HelpIcon.h"
 #include "ui/main/HelpTexts.h"
+#include "ui/main/MainGeometry.h"
 #include "ui/main/MainPictures.h"
+#include "ui/main/ResultColumns.h"
+#include "ui/main/ResultLineDelegate.h"
 #include "ui/main/MainWindowLook.h"
 #include "ui/windows/FirstStart.h"
 #include "ui/windows/FrmMessage.h"
 #include "ui/windows/WindowChrome.h"
 
 #include <QCheckBox>
+#include <algorithm>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
@@ -25,29 +31,33 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QSizeGrip>
 #include <QVBoxLayout>
 
 using Chrome::twips;
+using namespace MainGeometry;
 using namespace MainWindowLook;
 
 namespace {
-// Design geometry in pixels; the frame lines follow the rules in twips.
-constexpr int kWidth = 780;
-constexpr int kStripHeight = 30;
-constexpr int kButtonTop = 38, kButtonHeight = 26;
-constexpr int kDetailsTop = 72, kDetailsHeight = 56;
-constexpr int kHeaderTwips = 2030;
-constexpr int kListHeaderTop = 140, kCountTop = 158, kListTop = 176, kListHeight = 222;
-constexpr int kColumnLeft[3] = {8, 265, 522};
-constexpr int kColumnWidth = 250;
-constexpr int kParamTop = 406;
-constexpr int kGroupTop = 8, kGroupBottom = 240;
-// The syllable digit stands in column 24 of a result line.
-constexpr int kSyllableColumn = 23;
+bool isNavigationKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return true;
+    default:
+        return false;
+    }
+}
 
 QLabel *label(const QString &text, QWidget *parent)
 {
@@ -84,17 +94,12 @@ QGridLayout *groupGrid(QFrame *frame)
     return grid;
 }
 
-// The lists' fixed-pitch font: Courier where present, else the system's.
-QFont resultFont()
+// The lists' font: the window's own, a touch smaller, so that a long word
+// and its category fit beside each other; the columns are drawn, not padded.
+QFont resultFont(const QFont &base)
 {
-    QFont font(QStringLiteral("Courier"));
-    font.setPointSizeF(9.75);
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    if (!font.exactMatch()) {
-        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-        font.setPointSizeF(9.75);
-    }
+    QFont font = base;
+    font.setPointSizeF(std::max(8.0, base.pointSizeF() - 0.5));
     return font;
 }
 } // namespace
@@ -113,13 +118,7 @@ FrmDisplay::FrmDisplay(const LexiconData &data, QWidget *loadingWindow, QWidget 
     setStyleSheet(QStringLiteral("QWidget#FrmDisplay { background: #f7f5fb; }"));
 
     showMessage = [this](QMessageBox::Icon icon, const QString &text, QMessageBox::StandardButtons buttons) {
-        QMessageBox box(icon, AppGlobals::messageTitle(), text, buttons, this);
-        // French captions even where the toolkit's translations are missing.
-        if (QAbstractButton *yes = box.button(QMessageBox::Yes))
-            yes->setText(QStringLiteral("&Oui"));
-        if (QAbstractButton *no = box.button(QMessageBox::No))
-            no->setText(QStringLiteral("&Non"));
-        return QMessageBox::StandardButton(box.exec());
+        return MessageBoxes::show(this, icon, text, buttons);
     };
     showSecondaryMessage = [this] {
         FrmMessage message(this);
@@ -186,10 +185,16 @@ void FrmDisplay::buildChrome()
     Chrome::makeDragHandle(LblVersion);
 
     ImgMin2 = new HoverPicture(Chrome::Picture::Minimise, this);
-    ImgMin2->move(kWidth - 44, 7);
+    ImgMin2->move(kWidth + 1 - kMinimiseFromRight, 7);
     ImgMin2->setToolTip(QStringLiteral("Réduire"));
+    ImgMax2 = new HoverPicture(Chrome::Picture::Maximise, this);
+    ImgMax2->move(kWidth + 1 - kMaximiseFromRight, 7);
+    ImgMax2->setToolTip(QStringLiteral("Agrandir"));
     ImgClose2 = new HoverPicture(Chrome::Picture::Close, this);
-    ImgClose2->move(kWidth - 24, 7);
+    ImgClose2->move(kWidth + 1 - kCloseFromRight, 7);
+    // A double click on the title strip also enlarges or restores the window.
+    Image1->installEventFilter(this);
+    LblVersion->installEventFilter(this);
     ImgClose2->setToolTip(QStringLiteral("Fermer"));
 
     Lin1 = new QFrame(this);
@@ -214,7 +219,8 @@ void FrmDisplay::buildButtonRow()
         {&CmdQuitte, " Quitter", "Quitter le programme"},
     };
     constexpr int count = int(std::size(buttons));
-    constexpr int gap = 8;
+    static_assert(count == kButtonCount);
+    constexpr int gap = kButtonGap;
     const int width = (kWidth - 16 - gap * (count - 1)) / count;
     for (int i = 0; i < count; ++i) {
         auto *button = new SkinnedButton(QString::fromUtf8(buttons[i].caption), this);
@@ -243,8 +249,11 @@ void FrmDisplay::buildDetailsPanel()
     wordFont.setBold(true);
     LblMot->setFont(wordFont);
     setTextColour(LblMot, kCaptionInk);
+    // The word takes the room it is given and its font shrinks to fit
+    // (fitWordFont), so that a long word shows whole.
+    LblMot->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     LblMot->setMinimumWidth(250);
-    row->addWidget(LblMot, 3);
+    row->addWidget(LblMot, 5);
 
     auto *facts = new QGridLayout;
     facts->setHorizontalSpacing(6);
@@ -283,6 +292,7 @@ void FrmDisplay::buildDetailsPanel()
     facts->setColumnMinimumWidth(3, 30);
     facts->setColumnStretch(5, 1);
     row->addLayout(facts, 3);
+    m_detailFacts = facts;
 
     CmdCopier = new SkinnedButton(QStringLiteral("Copier"), PicAffichage);
     CmdCopier->setToolTip(QStringLiteral("Copier le mot"));
@@ -302,8 +312,7 @@ void FrmDisplay::buildResultArea()
     const int headerIndex[3] = {1, 5, 6};
     QLabel **counts[3] = {&LblCpt1, &LblCpt2, &LblCpt3};
     QLabel **syllables[3] = {&LblSyl1, &LblSyl2, &LblSyl3};
-    const QFont listFont = resultFont();
-    const int syllableX = QFontMetrics(listFont).horizontalAdvance(QString(kSyllableColumn, QLatin1Char(' ')));
+    const QFont listFont = resultFont(font());
 
     for (int i = 0; i < 3; ++i) {
         const int left = kColumnLeft[i];
@@ -316,21 +325,25 @@ void FrmDisplay::buildResultArea()
         Lbl[headerIndex[i]] = header;
 
         // The count line, then the heading of the syllable column right
-        // above that column of the list.
-        const int syllableLeft = syllableX + 3;
+        // above that column of the list (placed by layOut).
         *counts[i] = new QLabel(this);
-        (*counts[i])->setGeometry(left, kCountTop, syllableLeft, 18);
         (*counts[i])->setIndent(4);
         *syllables[i] = new QLabel(this);
-        (*syllables[i])->setGeometry(left + syllableLeft, kCountTop, kColumnWidth - syllableLeft, 18);
+        (*syllables[i])->setAlignment(Qt::AlignCenter);
 
         auto *list = new QListWidget(this);
         list->setGeometry(left, kListTop, kColumnWidth, kListHeight);
         list->setFont(listFont);
-        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        // The lines are drawn in columns that fit the width: nothing to
+        // scroll sideways.
+        list->setItemDelegate(new ResultLineDelegate(list));
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list->setTextElideMode(Qt::ElideMiddle);
         list->setUniformItemSizes(true);
         list->setFocusPolicy(Qt::ClickFocus);
         list->viewport()->installEventFilter(this);
+        // The arrow keys show the details of the line they move to.
+        list->installEventFilter(this);
         Lst[i + 1] = list;
     }
 }
@@ -451,7 +464,7 @@ void FrmDisplay::buildOptionsGroup(QWidget *panel)
 
     CmdOptDef = new SkinnedButton(QStringLiteral(">>"), Sha[9]);
     CmdOptDef->setToolTip(QStringLiteral("Appliquer les options par défaut"));
-    CmdOptDef->setFixedSize(34, 22);
+    CmdOptDef->setFixedSize(40, 22);
     CmdOptDef->setFocusPolicy(Qt::NoFocus);
     LblA[11] = label(QStringLiteral("Paramètres par défaut."), Sha[9]);
     auto *defaults = new QHBoxLayout;
@@ -484,7 +497,7 @@ void FrmDisplay::buildInformationGroup(QWidget *panel)
     small.setPointSizeF(small.pointSizeF() - 0.5);
     Sha[2]->setFont(small);
     auto *grid = groupGrid(Sha[2]);
-    grid->setContentsMargins(8, 6, 8, 8);
+    grid->setContentsMargins(6, 6, 6, 8);
     LblA[13] = groupCaption(QStringLiteral(" Informations sur la recherche: "), Sha[2]);
     grid->addWidget(LblA[13], 0, 0, 1, 2);
 
@@ -514,7 +527,7 @@ void FrmDisplay::buildInformationGroup(QWidget *panel)
 
     // The duration line, and the busy line in its place while searching.
     auto *duration = new QHBoxLayout;
-    duration->setSpacing(4);
+    duration->setSpacing(3);
     LblD[0] = label(QStringLiteral("Recherche effectuée en"), Sha[2]);
     LblH1 = label(QString(), Sha[2]);
     LblD[1] = label(QStringLiteral("mn"), Sha[2]);
@@ -526,6 +539,9 @@ void FrmDisplay::buildInformationGroup(QWidget *panel)
         value->setFont(bold);
     }
     for (QLabel *part : {LblD[0], LblH1, LblD[1], LblH2, LblD[2]}) {
+        // Never squeezed below its text (the values have two digits).
+        const QString sample = part->text().isEmpty() ? QStringLiteral("00") : part->text();
+        part->setMinimumWidth(part->fontMetrics().horizontalAdvance(sample) + 2);
         duration->addWidget(part);
         part->hide();
     }
@@ -564,7 +580,7 @@ void FrmDisplay::buildHiddenHelpers()
     Lbl2 = new QLabel(QStringLiteral("00:00:00"), Fra2);
     Lbl3 = new QLabel(QStringLiteral("00:00:00"), Fra2);
 
-    for (QTimer *timer : {&TimDeb, &TimRExact, &TimRApp, &TimTerm, &TimFinR, &TimRetour})
+    for (QTimer *timer : {&TimDeb, &TimRExact, &TimRApp, &TimTerm, &TimFinR, &TimRetour, &TimBusy})
         timer->setSingleShot(true);
 }
 
@@ -590,7 +606,13 @@ void FrmDisplay::placeFrameAndWindow()
     // The outline stays above everything else.
     Sha1->raise();
 
-    setFixedSize(Sha1->width() + 1, Sha1->y() + Sha1->height() + 1);
+    m_designSize = QSize(Sha1->width() + 1, Sha1->y() + Sha1->height() + 1);
+    setMinimumSize(m_designSize);
+    resize(m_designSize);
+    m_sizeGrip = new QSizeGrip(this);
+    m_sizeGrip->setToolTip(QStringLiteral("Agrandir la fen\u00EAtre"));
+    m_sizeGrip->resize(m_sizeGrip->sizeHint());
+    layOut();
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
         move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 3);
@@ -604,6 +626,10 @@ void FrmDisplay::connectHandlers()
     connect(&TimRApp, &QTimer::timeout, this, [this] { runStage(SearchStage::Approx); });
     connect(&TimTerm, &QTimer::timeout, this, [this] { runStage(SearchStage::Ending); });
     connect(&TimFinR, &QTimer::timeout, this, [this] { runStage(SearchStage::Finish); });
+    connect(&TimBusy, &QTimer::timeout, this, [this] {
+        if (m_searching)
+            showBusy();
+    });
     connect(&TimRetour, &QTimer::timeout, this, [this] {
         TimRetour.stop();
         StartSearch();
@@ -616,6 +642,7 @@ void FrmDisplay::connectHandlers()
         QCoreApplication::sendEvent(ImgMin2, &leave);
     });
     connect(ImgClose2, &HoverPicture::clicked, this, &QWidget::close);
+    connect(ImgMax2, &HoverPicture::clicked, this, [this] { setMaximised(!m_maximised); });
 
     connect(CmdMAJ, &QPushButton::clicked, this, &FrmDisplay::openSite);
     connect(CmdOrtho, &QPushButton::clicked, this, [this] {
@@ -696,6 +723,9 @@ void FrmDisplay::deferredStart()
     unsetCursor();
     if (AppGlobals::instance().preferences.spellCheckOn == 1)
         ChkOrtho->setChecked(true);
+    const AppGlobals &globals = AppGlobals::instance();
+    restoreWindowSize(
+        OptionsFile::readWindowSize(AppPaths::optionsFileToRead(globals.appDir, globals.settingsFolder())));
     show();
     UiReady = true;
     focusT1();
@@ -733,7 +763,22 @@ void FrmDisplay::closeEvent(QCloseEvent *event)
 
 bool FrmDisplay::eventFilter(QObject *watched, QEvent *event)
 {
-    // The details follow a mouse release over a list, never the keyboard.
+    if (event->type() == QEvent::MouseButtonDblClick && (watched == Image1 || watched == LblVersion)) {
+        setMaximised(!m_maximised);
+        return true;
+    }
+    // A key that moved the current line of a list shows its details, as a
+    // click does; the release comes once the list has moved.
+    if (event->type() == QEvent::KeyRelease) {
+        for (int i = 1; i <= 3; ++i) {
+            if (watched == Lst[i]) {
+                if (isNavigationKey(static_cast<QKeyEvent *>(event)->key()) && Lst[i]->currentItem())
+                    showDetails(i);
+                return false;
+            }
+        }
+    }
+    // The details follow a mouse release over a list.
     if (event->type() == QEvent::MouseButtonRelease) {
         for (int i = 1; i <= 3; ++i) {
             if (watched == Lst[i]->viewport()) {

@@ -22,6 +22,8 @@
 #include <memory>
 
 class QCheckBox;
+class QGridLayout;
+class QSizeGrip;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -64,8 +66,20 @@ public:
     QString categoryCode() const { return m_categoryCode; }
     bool searchRunning() const;
 
-    // Interval between the stages of a search, in ms.
+    // Enlarged to the whole screen by the title strip's middle picture or a
+    // double click on the strip; restored the same way.
+    void setMaximised(bool maximised);
+    bool isMaximisedWindow() const { return m_maximised; }
+    // The size kept in the options file: the size restored to, when enlarged.
+    MainWindowSize windowSize() const;
+    QSize designSize() const { return m_designSize; }
+
+    // Interval between the stages of a search, in ms; none when the user
+    // wants the results at once (preference resultsAtOnce).
     int StageDelayMs = 500;
+    // With the results at once, the busy display waits this long before it
+    // shows, and does not show at all for a quicker search.
+    static constexpr int BusyDisplayDelayMs = 250;
     // Where the spelling windows read their letter lists (tests give lists
     // of their own).
     DataItemReader spellingLists = DataItems::read;
@@ -93,6 +107,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -108,6 +123,12 @@ private:
     void buildInformationGroup(QWidget *panel);
     void buildHiddenHelpers();
     void placeFrameAndWindow();
+    // Places every area for the window's current size.
+    void layOut();
+    void layOutResultArea(int dx, int dy);
+    void restoreWindowSize(const MainWindowSize &saved);
+    // The clicked word in the largest font (up to the design's) that shows it whole.
+    void fitWordFont();
     void connectHandlers();
 
     // Deferred start and exit.
@@ -139,6 +160,7 @@ private:
     void fillList(ResultKind kind);
     void finishSearch();
     void showIdle();
+    bool resultsAtOnce() const;
 
     // Result lists and word details.
     void showDetails(int list);
@@ -167,6 +189,7 @@ public:
     QLabel *Image1 = nullptr;
     QLabel *LblVersion = nullptr;
     HoverPicture *ImgMin2 = nullptr;
+    HoverPicture *ImgMax2 = nullptr;
     HoverPicture *ImgClose2 = nullptr;
     QFrame *Sha1 = nullptr;
     QFrame *Sha2 = nullptr;
@@ -245,6 +268,7 @@ public:
     QTimer TimRApp;
     QTimer TimTerm;
     QTimer TimFinR;
+    QTimer TimBusy;
 
 private:
     QLabel *countLabel(int list) const;
@@ -263,4 +287,10 @@ private:
     bool m_exitConfirmed = false;
     bool m_firstStart = false;
     QString m_categoryCode;
+    QSize m_designSize;
+    QRect m_normalGeometry;
+    bool m_maximised = false;
+    QSizeGrip *m_sizeGrip = nullptr;
+    // The syllable, letter and category lines of the details panel.
+    QGridLayout *m_detailFacts = nullptr;
 };

@@ -205,6 +205,7 @@ SearchParameters FrmDisplay::searchParameters() const
     parameters.showDuplicates = preferences.showDuplicates == 1;
     parameters.showSecondaryMessages = preferences.showSecondaryMessages == 1;
     parameters.spellCheckOn = ChkOrtho->isChecked();
+    parameters.alphabetical = preferences.alphabeticalOrder == 1;
     return parameters;
 }
 
@@ -262,5 +263,6 @@ void FrmDisplay::resetSearchOptions()
 bool FrmDisplay::writeOptionsFile()
 {
     const AppGlobals &globals = AppGlobals::instance();
-    return OptionsFile::write(OptionsFile::path(globals.settingsFolder()), globals.preferences, searchOptions());
+    return OptionsFile::write(OptionsFile::path(globals.settingsFolder()), globals.preferences, searchOptions(),
+                              windowSize());
 }

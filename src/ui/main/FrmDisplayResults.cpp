@@ -40,6 +40,7 @@ void FrmDisplay::showDetails(int list)
     LblSyl->setText(details->syllables);
     LblLettres->setText(details->letters);
     LblType->setText(details->category);
+    fitWordFont();
     // The genre needs the word's line, which the search run still holds.
     if (const ResultEntry *entry = resultEntry(list, item))
         LblGenre->setText(GenreName(entry->genre));

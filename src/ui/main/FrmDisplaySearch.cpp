@@ -73,9 +73,15 @@ QLabel *FrmDisplay::syllableLabel(int list) const
     return labels[list];
 }
 
+bool FrmDisplay::resultsAtOnce() const
+{
+    return AppGlobals::instance().preferences.resultsAtOnce == 1;
+}
+
 void FrmDisplay::stopStages()
 {
     m_searching = false;
+    TimBusy.stop();
     for (QTimer *timer : {&TimRExact, &TimRApp, &TimTerm, &TimFinR})
         timer->stop();
 }
@@ -113,7 +119,12 @@ void FrmDisplay::StartSearch()
         countLabel(i)->clear();
         syllableLabel(i)->clear();
     }
-    showBusy();
+    // Without pauses a search is over before the busy display could be
+    // read: it only shows when the search outlasts a short wait.
+    if (resultsAtOnce())
+        TimBusy.start(BusyDisplayDelayMs);
+    else
+        showBusy();
     m_searching = true;
     Lbl1->setText(QTime::currentTime().toString(kTimeFormat));
     m_run = std::make_unique<SearchRun>(m_data.words, searchParameters());
@@ -155,7 +166,7 @@ void FrmDisplay::startStage(SearchStage stage)
 {
     if (stage == SearchStage::None)
         return;
-    stageTimer(stage).start(StageDelayMs);
+    stageTimer(stage).start(resultsAtOnce() ? 0 : StageDelayMs);
 }
 
 void FrmDisplay::runStage(SearchStage stage)
@@ -228,6 +239,7 @@ void FrmDisplay::finishSearch()
 // The controls given back at the end of a search.
 void FrmDisplay::showIdle()
 {
+    TimBusy.stop();
     if (Chk1->isChecked())
         setActiveInk(LblA[0], true);
     if (Chk2->isChecked())

@@ -45,6 +45,34 @@ std::optional<QString> listItem(const QString &line, const QStringList &items)
     return value;
 }
 
+// The lines after the sixteenth carry their key; the first line starting
+// with the key gives the text after it.
+constexpr int kFixedLines = 16;
+const QString kAlphabeticalKey = QStringLiteral("Ordre alpha:");
+const QString kAtOnceKey = QStringLiteral("Sans attente:");
+const QString kWindowSizeKey = QStringLiteral("Taille fen\u00EAtre:");
+const QString kMaximisedKey = QStringLiteral("Fen\u00EAtre agrandie:");
+
+std::optional<QString> keyedValue(const QStringList &lines, const QString &key)
+{
+    for (qsizetype i = kFixedLines; i < lines.size(); ++i) {
+        if (lines[i].startsWith(key))
+            return lines[i].mid(key.size());
+    }
+    return std::nullopt;
+}
+
+// A keyed flag: "0" or "1", else the default.
+int keyedFlag(const QStringList &lines, const QString &key, int defaultValue)
+{
+    const auto value = keyedValue(lines, key);
+    if (value == QStringLiteral("0"))
+        return 0;
+    if (value == QStringLiteral("1"))
+        return 1;
+    return defaultValue;
+}
+
 QString flag(bool value)
 {
     return value ? QStringLiteral("1") : QStringLiteral("0");
@@ -103,6 +131,8 @@ std::optional<AppPreferences> readPreferences(const QString &filePath)
     preferences.showSecondaryMessages = values[3];
     preferences.spellCheckOn = values[4];
     preferences.spellPlusMinusOne = values[5];
+    preferences.alphabeticalOrder = keyedFlag(*lines, kAlphabeticalKey, preferences.alphabeticalOrder);
+    preferences.resultsAtOnce = keyedFlag(*lines, kAtOnceKey, preferences.resultsAtOnce);
     return preferences;
 }
 
@@ -119,12 +149,8 @@ SavedSearchOptions readSearchOptions(const QString &filePath)
         return saved;
     // The genre's keyed line stands on its own: a bad line above it does not
     // lose it.
-    for (qsizetype i = 16; i < lines->size(); ++i) {
-        if (lines->at(i).startsWith(GenreKey)) {
-            saved.genreFilter = listItem(lines->at(i), genreItems());
-            break;
-        }
-    }
+    if (const auto genre = keyedValue(*lines, GenreKey); genre && genreItems().contains(*genre))
+        saved.genreFilter = *genre;
     // Lines 11 to 16 are indexes 10 to 15.
     const auto line = [&](int number) -> std::optional<QString> {
         if (number - 1 >= lines->size())
@@ -159,7 +185,29 @@ SavedSearchOptions readSearchOptions(const QString &filePath)
     return saved;
 }
 
-QByteArray compose(const AppPreferences &preferences, const SearchOptions &search)
+MainWindowSize readWindowSize(const QString &filePath)
+{
+    MainWindowSize size;
+    const auto lines = readLines(filePath);
+    if (!lines)
+        return size;
+    // "<width>x<height>", both between 1 and a size no screen has.
+    if (const auto text = keyedValue(*lines, kWindowSizeKey)) {
+        const QStringList parts = text->split(QLatin1Char('x'));
+        bool widthOk = false, heightOk = false;
+        const int width = parts.size() == 2 ? parts[0].toInt(&widthOk) : 0;
+        const int height = parts.size() == 2 ? parts[1].toInt(&heightOk) : 0;
+        constexpr int kLargest = 20000;
+        if (widthOk && heightOk && width > 0 && height > 0 && width <= kLargest && height <= kLargest) {
+            size.width = width;
+            size.height = height;
+        }
+    }
+    size.maximised = keyedFlag(*lines, kMaximisedKey, 0) == 1;
+    return size;
+}
+
+QByteArray compose(const AppPreferences &preferences, const SearchOptions &search, const MainWindowSize &windowSize)
 {
     const QStringList lines {
         QStringLiteral("Theme:") + QString::number(preferences.theme),
@@ -179,18 +227,25 @@ QByteArray compose(const AppPreferences &preferences, const SearchOptions &searc
         QStringLiteral("Types de  mot:") + search.categoryFilter,
         QStringLiteral("Verb conjugué:") + flag(search.excludeConjugated),
         GenreKey + (genreItems().contains(search.genreFilter) ? search.genreFilter : genreItems().first()),
+        kAlphabeticalKey + QString::number(preferences.alphabeticalOrder),
+        kAtOnceKey + QString::number(preferences.resultsAtOnce),
     };
-    return TextCodec::toWindows1252(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+    QStringList all = lines;
+    if (!windowSize.isEmpty())
+        all.append(kWindowSizeKey + QStringLiteral("%1x%2").arg(windowSize.width).arg(windowSize.height));
+    all.append(kMaximisedKey + flag(windowSize.maximised));
+    return TextCodec::toWindows1252(all.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
 }
 
-bool write(const QString &filePath, const AppPreferences &preferences, const SearchOptions &search)
+bool write(const QString &filePath, const AppPreferences &preferences, const SearchOptions &search,
+           const MainWindowSize &windowSize)
 {
     QSaveFile file(filePath);
     // Unbuffered, so that a short write (full disk) shows in the count
     // written instead of passing unnoticed at the commit.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
-    const QByteArray bytes = compose(preferences, search);
+    const QByteArray bytes = compose(preferences, search, windowSize);
     if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();
         return false;

@@ -1,9 +1,11 @@
 #pragma once
 
-// "Option.ret" beside the program: sixteen lines, Windows-1252, CR LF, then
-// keyed lines of later options. Lines 1 to 6 hold the preferences (read at
-// start-up), lines 11 to 16 the search options of the main window, the line
-// "Genre rime:" the rhyme-genre filter; the whole file is written at the exit.
+// "Option.ret" beside the program: Windows-1252, CR LF. Lines 1 to 6 hold the
+// preferences (read at start-up), lines 11 to 16 the search options of the
+// main window. Later choices (the rhyme genre, the order, the window size)
+// follow as lines found by their key ("Ordre alpha:1"), so that a file
+// written before they existed still reads (each missing line gives its
+// default) and lines of any order or number may follow the sixteenth. The whole file is written at the exit.
 #include "lexicon/AppGlobals.h"
 
 #include <QString>
@@ -41,6 +43,17 @@ struct SavedSearchOptions {
     bool complete() const { return excludeConjugated.has_value(); }
 };
 
+// The main window's size as the user left it; an empty size means the
+// design size.
+struct MainWindowSize {
+    int width = 0;
+    int height = 0;
+    bool maximised = false;
+
+    bool isEmpty() const { return width <= 0 || height <= 0; }
+    bool operator==(const MainWindowSize &) const = default;
+};
+
 namespace OptionsFile {
 QString path(const QString &appDir);
 
@@ -53,6 +66,7 @@ inline const QString GenreKey = QStringLiteral("Genre rime:");
 
 // The six preferences, each the last character of its line as a digit;
 // nothing when the file is missing, too short or holds a non-digit there.
+// The keyed preferences after line 16 are taken when present and valid.
 std::optional<AppPreferences> readPreferences(const QString &filePath);
 
 // The message shown when the preferences cannot be read.
@@ -65,10 +79,15 @@ QString unreadableMessage();
 // when it names an item of the genre list.
 SavedSearchOptions readSearchOptions(const QString &filePath);
 
+// The keyed window size lines; the design size when missing or bad.
+MainWindowSize readWindowSize(const QString &filePath);
+
 // The whole file as it is written.
-QByteArray compose(const AppPreferences &preferences, const SearchOptions &search);
+QByteArray compose(const AppPreferences &preferences, const SearchOptions &search,
+                   const MainWindowSize &windowSize = {});
 
 // Writes the file through a temporary file renamed over the old one, so that
 // a failed write (read-only directory, full disk) leaves the old file whole.
-bool write(const QString &filePath, const AppPreferences &preferences, const SearchOptions &search);
+bool write(const QString &filePath, const AppPreferences &preferences, const SearchOptions &search,
+           const MainWindowSize &windowSize = {});
 } // namespace OptionsFile

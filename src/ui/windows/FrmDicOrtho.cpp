@@ -1,4 +1,6 @@
 #include "ui/windows/FrmDicOrtho.h"
+#include "ui/windows/MessageBoxes.h"
+#include "ui/windows/TextFit.h"
 
 #include "lexicon/AppGlobals.h"
 #include "spelling/LetterDictionary.h"
@@ -132,7 +134,11 @@ FrmDicOrtho::FrmDicOrtho(const QString &mainWindowText, QWidget *mainWindow, Dat
     LblSolution = new QLabel(this);
     LblSolution->setObjectName(QStringLiteral("LblSolution"));
     LblSolution->setGeometry(kLeft, kTitleHeight + 80, kContentWidth, 18);
-    LblSolution->setStyleSheet(QStringLiteral("font-weight: bold; color: #221a3a;"));
+    LblSolution->setStyleSheet(QStringLiteral("color: #221a3a;"));
+    QFont verdictFont = LblSolution->font();
+    verdictFont.setBold(true);
+    LblSolution->setFont(verdictFont);
+    m_verdictPointSize = verdictFont.pointSize();
 
     LstMot = new QListWidget(this);
     LstMot->setObjectName(QStringLiteral("LstMot"));
@@ -183,10 +189,10 @@ FrmDicOrtho::FrmDicOrtho(const QString &mainWindowText, QWidget *mainWindow, Dat
         Chrome::makeDragHandle(handle);
 
     showNotice = [this](const QString &text) {
-        return QMessageBox::information(this, AppGlobals::messageTitle(), text, QMessageBox::Ok);
+        return MessageBoxes::show(this, QMessageBox::Information, text);
     };
     showWarning = [this](const QString &text) {
-        return QMessageBox::warning(this, AppGlobals::messageTitle(), text, QMessageBox::Ok);
+        return MessageBoxes::show(this, QMessageBox::Warning, text);
     };
 
     connect(T1, &QLineEdit::textChanged, this, &FrmDicOrtho::textChanged);
@@ -288,6 +294,8 @@ void FrmDicOrtho::check()
         LblSolution->setText(NoSolutionText);
         break;
     }
+    // The verdict shows whole, in a smaller type if it must.
+    TextFit::shrinkToFit(LblSolution, m_verdictPointSize, m_verdictPointSize - 3);
 }
 
 void FrmDicOrtho::itemClicked(QListWidgetItem *item)

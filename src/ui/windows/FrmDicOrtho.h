@@ -49,6 +49,7 @@ private:
 
     DataItemReader m_readItem;
     QStringList m_list;
+    int m_verdictPointSize = 9;
     bool m_copyNoticeShown = false;
 
     QLabel *Pic2 = nullptr;

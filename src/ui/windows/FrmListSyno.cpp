@@ -1,4 +1,5 @@
 #include "ui/windows/FrmListSyno.h"
+#include "ui/windows/MessageBoxes.h"
 
 #include "lexicon/AppGlobals.h"
 #include "synonyms/ExactSearch.h"
@@ -446,7 +447,8 @@ void FrmListSyno::present(QMessageBox::Icon icon, const QString &title, const QS
     }
     // Unseen in the one-shot lookup, the window lends the main window its boxes.
     QWidget *owner = m_oneShot ? parentWidget() : this;
-    QMessageBox box(icon, title, forDisplay(text), QMessageBox::Ok, owner);
+    QMessageBox box(icon, title, MessageBoxes::unwrapped(text), QMessageBox::Ok, owner);
+    box.setTextFormat(Qt::RichText);
     box.exec();
 }
 

@@ -1,4 +1,5 @@
 #include "ui/windows/FrmMail.h"
+#include "ui/windows/MessageBoxes.h"
 
 #include "lexicon/AppGlobals.h"
 #include "ui/windows/HelpSite.h"
@@ -62,7 +63,7 @@ FrmMail::FrmMail(QWidget *mainWindow, QWidget *parent)
 
     showMessage = [this](const QString &text) {
         AppGlobals::instance().messageAnswer =
-            QMessageBox::information(this, AppGlobals::messageTitle(), text, QMessageBox::Ok);
+            MessageBoxes::show(this, QMessageBox::Information, text);
     };
 
     TimDeb.setSingleShot(true);

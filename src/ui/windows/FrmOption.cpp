@@ -1,4 +1,5 @@
 #include "ui/windows/FrmOption.h"
+#include "ui/windows/MessageBoxes.h"
 
 #include "ui/windows/OptionHelp.h"
 #include "ui/windows/WindowChrome.h"
@@ -32,7 +33,7 @@ FrmOption::FrmOption(AppPreferences &preferences, QWidget *mainWindow, QWidget *
         m_mainWindow->setEnabled(false);
 
     showInformation = [this](const QString &text) {
-        QMessageBox::information(this, AppGlobals::messageTitle(), text);
+        MessageBoxes::show(this, QMessageBox::Information, text);
     };
 
     TimDeb.setSingleShot(true);
@@ -64,14 +65,17 @@ void FrmOption::build()
     ChkMess = new QCheckBox(QStringLiteral("Afficher  les  informations  secondaires."), this);
     ChkOrtho = new QCheckBox(QStringLiteral("Utiliser le correcteur orthographique."), this);
     ChkPM = new QCheckBox(QStringLiteral("Inclure les mots ayant une lettre de plus ou de moins."), this);
-    const std::array<QCheckBox *, 5> boxes {ChkOpt, ChkDoub, ChkMess, ChkOrtho, ChkPM};
+    ChkAlpha = new QCheckBox(QStringLiteral("Classer les rimes par ordre alphabétique."), this);
+    ChkSansAttente = new QCheckBox(QStringLiteral("Afficher les résultats sans attendre."), this);
+    const std::array<QCheckBox *, 7> boxes {ChkOpt, ChkDoub, ChkMess, ChkOrtho, ChkPM, ChkAlpha, ChkSansAttente};
 
     // The design size, unless the captions need more room in this font.
     int widest = 0;
     for (int i = 0; i < int(boxes.size()); ++i)
         widest = std::max(widest, (i == 4 ? kIndent : 0) + boxes[i]->sizeHint().width());
     const int width = std::max(twips(kDesignWidth), kBoxLeft + widest + kIconColumnGap + 16 + 14);
-    setFixedSize(width, twips(kDesignHeight));
+    // Two rows more than the design for the order and waiting choices.
+    setFixedSize(width, twips(kDesignHeight) + 2 * kRowStep);
 
     WindowParts::addTitleBand(this, QStringLiteral("Options du programme"), kTitleHeight);
     WindowParts::addIconBand(this, QRect(1, kTitleHeight, kBandWidth, height() - kTitleHeight - 1));
@@ -92,6 +96,10 @@ void FrmOption::build()
     connect(ChkMess, &QCheckBox::clicked, this,
             [this] { flagClicked(ChkMess, &AppPreferences::showSecondaryMessages); });
     connect(ChkPM, &QCheckBox::clicked, this, [this] { flagClicked(ChkPM, &AppPreferences::spellPlusMinusOne); });
+    connect(ChkAlpha, &QCheckBox::clicked, this,
+            [this] { flagClicked(ChkAlpha, &AppPreferences::alphabeticalOrder); });
+    connect(ChkSansAttente, &QCheckBox::clicked, this,
+            [this] { flagClicked(ChkSansAttente, &AppPreferences::resultsAtOnce); });
     connect(ChkOrtho, &QCheckBox::clicked, this, &FrmOption::spellCheckClicked);
 
     CmdFermer = new SkinnedButton(QStringLiteral("  Fermer "), this);
@@ -136,6 +144,8 @@ void FrmOption::deferredShow()
         ChkPM->setEnabled(false);
     }
     ChkPM->setChecked(m_preferences.spellPlusMinusOne == 1);
+    ChkAlpha->setChecked(m_preferences.alphabeticalOrder == 1);
+    ChkSansAttente->setChecked(m_preferences.resultsAtOnce == 1);
     Foc->setFocus();
     activateWindow();
 }

@@ -38,7 +38,9 @@ public:
     QCheckBox *ChkMess = nullptr;
     QCheckBox *ChkOrtho = nullptr;
     QCheckBox *ChkPM = nullptr;
-    std::array<InfoIcon *, 5> ImgAide {};
+    QCheckBox *ChkAlpha = nullptr;
+    QCheckBox *ChkSansAttente = nullptr;
+    std::array<InfoIcon *, 7> ImgAide {};
     std::array<QRadioButton *, 5> OptTheme {};
     SkinnedButton *CmdFermer = nullptr;
     QPushButton *Foc = nullptr;

@@ -1,4 +1,5 @@
 #include "ui/windows/FrmOrtho.h"
+#include "ui/windows/MessageBoxes.h"
 
 #include "lexicon/AppGlobals.h"
 #include "spelling/LetterDictionary.h"
@@ -103,8 +104,7 @@ FrmOrtho::FrmOrtho(QWidget *mainWindow, DataItemReader readItem)
         Chrome::makeDragHandle(handle);
 
     showMessage = [this](const QString &text) {
-        QMessageBox box(QMessageBox::NoIcon, AppGlobals::messageTitle(), text, QMessageBox::Ok, this);
-        return box.exec();
+        return int(MessageBoxes::show(this, QMessageBox::NoIcon, text));
     };
 
     connect(ImgClose2, &HoverPicture::clicked, this, &FrmOrtho::cancel);

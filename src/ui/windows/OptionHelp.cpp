@@ -31,6 +31,15 @@ const std::array<QStringList, OptionHelp::Count> &allLines()
             QStringLiteral("Dans la recherche de l'orthographe, inclure les mots ayant une lettre      "),
             QStringLiteral("de plus ou de moins que le mot à rechercher."),
         },
+        QStringList {
+            QStringLiteral("Si coché, les rimes de chaque liste sont classées par ordre      "),
+            QStringLiteral("alphabétique."),
+            QStringLiteral("Sinon, les mots les plus courants viennent en tête de liste."),
+        },
+        QStringList {
+            QStringLiteral("Si coché, les résultats s'affichent dès que la recherche est finie,      "),
+            QStringLiteral("sans les pauses entre les listes."),
+        },
     };
     return lines;
 }

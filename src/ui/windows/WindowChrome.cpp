@@ -62,8 +62,19 @@ QPixmap picture(Picture which, bool highlighted)
     if (which == Picture::Close) {
         painter.drawLine(QPointF(5, 5), QPointF(12, 12));
         painter.drawLine(QPointF(12, 5), QPointF(5, 12));
-    } else {
+    } else if (which == Picture::Minimise) {
         painter.drawLine(QPointF(4.5, 12), QPointF(12.5, 12));
+    } else if (which == Picture::Maximise) {
+        painter.setPen(QPen(QColor(highlighted ? "#ffffff" : "#3b2d6b"), 1.5));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(4.5, 4.5, 8, 8));
+        painter.drawLine(QPointF(4.5, 5.5), QPointF(12.5, 5.5));
+    } else {
+        // Two overlapping windows: back to the former size.
+        painter.setPen(QPen(QColor(highlighted ? "#ffffff" : "#3b2d6b"), 1.2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(6.5, 3.5, 7, 7));
+        painter.drawRect(QRectF(3.5, 6.5, 7, 7));
     }
     return pixmap;
 }
@@ -91,6 +102,13 @@ HoverPicture::HoverPicture(const QPixmap &normal, const QPixmap &highlighted, QW
     setPixmap(m_normal);
     setFixedSize(m_normal.size());
     setCursor(Qt::PointingHandCursor);
+}
+
+void HoverPicture::setPictures(const QPixmap &normal, const QPixmap &highlighted)
+{
+    m_normal = normal;
+    m_lit = highlighted;
+    setPixmap(m_highlighted ? m_lit : m_normal);
 }
 
 void HoverPicture::setHighlighted(bool highlighted)

@@ -15,7 +15,7 @@ void makeFrameless(QWidget *window);
 // Dragging handle with the left button moves its window.
 void makeDragHandle(QWidget *handle);
 
-enum class Picture { Close, Minimise };
+enum class Picture { Close, Minimise, Maximise, Restore };
 QPixmap picture(Picture which, bool highlighted);
 // The little block of the loading window's progress bar.
 QPixmap progressBlock();
@@ -31,6 +31,8 @@ public:
     HoverPicture(const QPixmap &normal, const QPixmap &highlighted, QWidget *parent);
 
     void setHighlighted(bool highlighted);
+    // Another pair of pictures (a button that changes its meaning).
+    void setPictures(const QPixmap &normal, const QPixmap &highlighted);
     bool highlighted() const { return m_highlighted; }
 
 signals:
