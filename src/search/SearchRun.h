@@ -70,7 +70,7 @@ public:
     int count(ResultKind kind) const { return int(results(kind).size()); }
 
     const QList<ResultEntry> &results(ResultKind kind) const { return m_results[int(kind)]; }
-    // The result lines of one list, in word-list order.
+    // The result lines of one list, in word-list order, each headword once.
     QStringList resultLines(ResultKind kind) const;
 
     bool stageDone(SearchStage stage) const;
@@ -79,6 +79,11 @@ public:
     SearchSummary summary() const;
 
 private:
+    // A word with several readings has a line for each ("cours" the noun and
+    // "cours" of courir); a list shows it once, at its first line that passes
+    // the filters. False when the headword is already in that list.
+    bool firstOfHeadword(ResultKind kind, const QString &headword);
+
     const WordList *m_words = nullptr;
     SearchParameters m_parameters;
     QString m_preparedKey;
@@ -89,6 +94,8 @@ private:
     QList<ResultEntry> m_results[ResultKindCount];
     // Padded headwords of the rich-rhyme list, however many there are.
     QSet<QString> m_richHeadwords;
+    // Headwords already in each list.
+    QSet<QString> m_listedHeadwords[ResultKindCount];
     bool m_exactDone = false;
     bool m_approxDone = false;
     bool m_endingDone = false;
