@@ -86,8 +86,10 @@ def lemma_uses(entries, counts, thesaurus_common=None):
             n = form_count(counts, form)
             if not n:
                 continue
+            # sorted: the sums must not depend on the order of a set, or two
+            # builds could round a figure apart
             weights = {l: own[l] + THESAURUS_WEIGHT * thesaurus_common.get(l, 0) + 1
-                       + (n if l == form else 0) for l in lemmas}
+                       + (n if l == form else 0) for l in sorted(lemmas)}
             total = sum(weights.values())
             for l, w in weights.items():
                 uses[l] += n * w / total
