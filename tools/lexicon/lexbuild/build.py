@@ -75,11 +75,13 @@ def wanted_forms(entries):
 
 def _coverage(common, entries, chosen, report, top=2000):
     """How much of the commonest lemmas the list holds."""
+    # a lemma is a verb or a word of another kind: the noun "officier" is common,
+    # the verb is not
     by_lemma = collections.defaultdict(list)
     for e in entries:
         if " " not in e.lemma:
-            by_lemma[e.lemma].append(e)
-    ranked = sorted(by_lemma, key=lambda l: (-common.uses.get(l, 0), l))[:top]
+            by_lemma[(e.lemma, e.is_verb)].append(e)
+    ranked = sorted(by_lemma, key=lambda l: (-common.reading_uses.get(l, 0), l))[:top]
     held = {l.headword for l in chosen}
     forms_total = forms_held = lemmas_whole = 0
     missing = []
@@ -92,7 +94,7 @@ def _coverage(common, entries, chosen, report, top=2000):
         missing.extend(sorted(wanted - have))
     report.add("Couverture des %d lemmes les plus fréquents" % top, [
         "lemmes présents : %d ; lemmes avec toutes leurs formes courantes : %d"
-        % (sum(1 for l in ranked if l in held or wanted_forms(by_lemma[l]) & held), lemmas_whole),
+        % (sum(1 for l in ranked if l[0] in held or wanted_forms(by_lemma[l]) & held), lemmas_whole),
         "formes courantes : %d sur %d (%.2f %%)" % (forms_held, forms_total,
                                                   100.0 * forms_held / max(1, forms_total)),
         "formes absentes (exemples) : " + ", ".join(missing[:40]),

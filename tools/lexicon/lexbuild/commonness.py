@@ -65,17 +65,19 @@ def form_share(entry):
     return KIND_SHARE.get(entry.kind, 1.0)
 
 
-def lemma_uses(entries, counts, thesaurus_common=None):
+def lemma_uses(entries, counts, thesaurus_common=None, reading=lambda e: e.lemma,
+               name=lambda key: key):
     """Uses of each lemma in the quotations. A form shared by several lemmas
     ("est": être and the noun; "cours": courir and the noun) is shared out in
     proportion to what the lemmas' own forms show, and the thesaurus where
     every form is shared ("acte", "actes": the noun, not acter). The lemma the
     form itself names counts the form as its own: "fils" is the son more often
-    than threads, "cours" a course more often than a form of courir."""
+    than threads, "cours" a course more often than a form of courir.
+    reading: the key of an entry's lemma; name: the lemma of a key."""
     thesaurus_common = thesaurus_common or {}
     lemmas_of = collections.defaultdict(set)
     for e in entries:
-        lemmas_of[e.form].add(e.lemma)
+        lemmas_of[e.form].add(reading(e))
     own = collections.Counter()
     for form, lemmas in lemmas_of.items():
         if len(lemmas) == 1:
@@ -88,8 +90,8 @@ def lemma_uses(entries, counts, thesaurus_common=None):
                 continue
             # sorted: the sums must not depend on the order of a set, or two
             # builds could round a figure apart
-            weights = {l: own[l] + THESAURUS_WEIGHT * thesaurus_common.get(l, 0) + 1
-                       + (n if l == form else 0) for l in sorted(lemmas)}
+            weights = {l: own[l] + THESAURUS_WEIGHT * thesaurus_common.get(name(l), 0) + 1
+                       + (n if name(l) == form else 0) for l in sorted(lemmas)}
             total = sum(weights.values())
             for l, w in weights.items():
                 uses[l] += n * w / total
@@ -105,9 +107,14 @@ class Commonness:
         self.thesaurus = thesaurus_common
         self.family = family
         self.uses = lemma_uses(entries, counts, thesaurus_common)
+        # the verb and the noun of one spelling ("être", "avoir", "devoir") apart,
+        # so that "êtres" does not weigh as much as the verb
+        self.reading_uses = lemma_uses(entries, counts, thesaurus_common,
+                                       lambda e: (e.lemma, e.is_verb), lambda key: key[0])
 
-    def lemma_expected(self, lemma):
-        uses = self.uses.get(lemma, 0)
+    def lemma_expected(self, lemma, verb=None):
+        """Expected uses of a lemma; of its verb or its other reading when verb is given."""
+        uses = self.uses.get(lemma, 0) if verb is None else self.reading_uses.get((lemma, verb), 0)
         weight = UNUSED_THESAURUS_WEIGHT if not uses and normal(lemma) in self.known else THESAURUS_WEIGHT
         return uses + weight * self.thesaurus.get(lemma, 0) + FAMILY_WEIGHT * self.family.get(lemma, 0)
 
@@ -128,7 +135,7 @@ class Commonness:
         if entry.form != entry.lemma:
             # a form the thesaurus lists itself ("ténèbres", "pleurs") is a word of its own
             own = max(own, THESAURUS_WEIGHT * self.thesaurus.get(entry.form, 0))
-        return max(own, self.lemma_expected(entry.lemma) * form_share(entry))
+        return max(own, self.lemma_expected(entry.lemma, entry.is_verb) * form_share(entry))
 
     def form_figure(self, entry):
         return figure(self.form_expected(entry))

@@ -74,6 +74,15 @@ class Figures(unittest.TestCase):
         self.assertAlmostEqual(uses["fils"], 100 * 101 / 122)
         self.assertAlmostEqual(uses["acte"], 10 * 10 / 11)
 
+    def test_verb_and_noun_of_one_spelling_weigh_apart(self):
+        verb = entry("être", "être", "inf", ("V0e", "Y"), "VER")
+        est = entry("est", "être", "conj", ("V0e", "Ip", "3s"), "VER")
+        noun, plural = entry("être", "être"), entry("êtres", "être", "plural")
+        common = Commonness([verb, est, noun, plural], {"être": 100, "est": 900, "êtres": 5}, {}, {})
+        self.assertGreater(common.lemma_expected("être", True), 900)
+        self.assertLess(common.lemma_expected("être", False), 60)
+        self.assertLess(common.form_figure(plural), 6)
+
     def test_form_figures(self):
         rose, roses = entry("rose", "rose"), entry("roses", "rose", "plural")
         giaour = entry("giaour", "giaour")
