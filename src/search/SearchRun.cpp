@@ -121,7 +121,10 @@ void SearchRun::runExact()
     for (int i = 0; i < count; ++i) {
         if (!SameText(words.exactSound(i), m_queryExactSound) || !PassesFilters(words, i, m_parameters))
             continue;
-        ResultEntry entry = makeEntry(words, i, words.headword(i));
+        const QString headword = words.headword(i);
+        if (!firstOfHeadword(ResultKind::Rich, headword))
+            continue;
+        ResultEntry entry = makeEntry(words, i, headword);
         // Every rich rhyme is remembered, however many: the approximate list
         // leaves all of them out.
         m_richHeadwords.insert(entry.paddedHeadword);
@@ -150,6 +153,8 @@ void SearchRun::runApprox()
         const QString headword = words.headword(i);
         if (!m_parameters.showDuplicates && m_richHeadwords.contains(PaddedHeadword(headword)))
             continue;
+        if (!firstOfHeadword(ResultKind::Approx, headword))
+            continue;
         list.append(makeEntry(words, i, headword));
     }
     putInOrder(list);
@@ -175,6 +180,8 @@ void SearchRun::runEnding()
         // The typed word itself is no ending of its own, whatever its capitals.
         if (headword.compare(m_parameters.typedText, Qt::CaseInsensitive) == 0)
             continue;
+        if (!firstOfHeadword(ResultKind::Ending, headword))
+            continue;
         list.append(makeEntry(words, i, headword));
     }
     putInOrder(list);
@@ -184,6 +191,15 @@ void SearchRun::putInOrder(QList<ResultEntry> &list) const
 {
     if (m_parameters.alphabetical)
         SortAlphabetically(list);
+}
+
+bool SearchRun::firstOfHeadword(ResultKind kind, const QString &headword)
+{
+    QSet<QString> &listed = m_listedHeadwords[int(kind)];
+    if (listed.contains(headword))
+        return false;
+    listed.insert(headword);
+    return true;
 }
 
 void SearchRun::finish()

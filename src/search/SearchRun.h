@@ -72,8 +72,9 @@ public:
     int count(ResultKind kind) const { return int(results(kind).size()); }
 
     const QList<ResultEntry> &results(ResultKind kind) const { return m_results[int(kind)]; }
-    // The result lines of one list, in the order asked for (word-list order
-    // by default, French dictionary order with parameters.alphabetical).
+    // The result lines of one list, each headword once, in the order asked
+    // for (word-list order by default, French dictionary order with
+    // parameters.alphabetical).
     QStringList resultLines(ResultKind kind) const;
 
     bool stageDone(SearchStage stage) const;
@@ -84,6 +85,10 @@ public:
 private:
     // Dictionary order when the parameters ask for it; else word-list order.
     void putInOrder(QList<ResultEntry> &list) const;
+    // A word with several readings has a line for each ("cours" the noun and
+    // "cours" of courir); a list shows it once, at its first line that passes
+    // the filters. False when the headword is already in that list.
+    bool firstOfHeadword(ResultKind kind, const QString &headword);
 
     const WordList *m_words = nullptr;
     SearchParameters m_parameters;
@@ -95,6 +100,8 @@ private:
     QList<ResultEntry> m_results[ResultKindCount];
     // Padded headwords of the rich-rhyme list, however many there are.
     QSet<QString> m_richHeadwords;
+    // Headwords already in each list.
+    QSet<QString> m_listedHeadwords[ResultKindCount];
     bool m_exactDone = false;
     bool m_approxDone = false;
     bool m_endingDone = false;

@@ -8,7 +8,7 @@ mkdir -p "$cache/debs" "$cache/root"
 
 if [ "${LEXICON_NO_APT:-}" != 1 ]; then
     apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq espeak-ng python3 >/dev/null
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq espeak-ng stardict-xmlittre python3 >/dev/null
     # The lexicon and thesaurus packages are unpacked, not installed: no office suite needed.
     rm -f "$cache/debs/"*.deb
     (cd "$cache/debs" && apt-get download -qq libreoffice-grammalecte mythes-fr 2>/dev/null)

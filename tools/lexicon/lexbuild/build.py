@@ -2,34 +2,104 @@
 import argparse
 import collections
 import os
+import time
 
-from . import cipher, datasizes, forms, homonyms, soundlists, spelling, synonyms, thesaurus, wordgames
+from . import littre, cipher, datasizes, forms, homonyms, soundlists, spelling, synonyms, thesaurus, wordgames
 from .espeak import Espeak
 from .pronounce import Pronouncer
 from .report import Report
 from .sources import PACKAGES, Sources
-from .wordlist import MAX_LINES, build_lines, choose
+from .commonness import Commonness
+from .wordlist import MAX_LINES, build_lines, choose, family_sizes
+
+CANDIDATE_FORMS = 100000
 from .writers import lines_crlf, write_bytes
 
 HERE = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 REPO = os.path.dirname(os.path.dirname(HERE))
 
 
-def _word_list(src, key, report, common, thes):
+def _word_list(src, key, report, thes_common, thes):
     lexicon = src.load_lexicon()
     entries = forms.read_entries(lexicon, report)
     entries += forms.expressions(thes, {e.form for e in entries})
-    # forms that could never be chosen are not worth asking the voice about
-    wanted = [e for e in entries
-              if not (e.conjugated and max(common.get(e.lemma, 0), common.get(e.form, 0)) == 0)]
+    started = time.time()
+    counts, words, quotes = littre.count(littre.read_articles(src.littre_dir),
+                                         [e.form for e in entries if " " in e.form])
+    report.add("Citations du dictionnaire", [
+        "citations : %d ; mots : %d ; formes distinctes : %d ; lecture : %.0f s"
+        % (quotes, words, len(counts), time.time() - started)])
+    family = family_sizes(e.lemma for e in entries if len(e.lemma) >= 4 and " " not in e.lemma)
+    common = Commonness(entries, counts, thes_common, family, littre.headwords(src.littre_dir))
+    attested = []
+    for e in entries:
+        if common.attested(e.lemma, e.form):
+            attested.append(e)
+        else:
+            report.leave_out("sans usage littéraire ni courant", e.form)
+    figures = {e: common.form_figure(e) for e in attested}
+    # only the forms that can make the cut are worth asking the voice about
+    best = {}
+    for e, f in figures.items():
+        best[e.form] = max(best.get(e.form, 0), f)
+    kept_forms = set(sorted(best, key=lambda f: -best[f])[:CANDIDATE_FORMS])
+    wanted = [e for e in attested if e.form in kept_forms]
     voice = Espeak(os.path.join(src.cache_dir, "ipa-cache.json"))
     pronouncer = Pronouncer(voice)
     pronouncer.prepare(wanted)
     voice.save()
-    lines = build_lines(wanted, pronouncer, common, report)
+    lines = build_lines(wanted, pronouncer, figures, report)
     chosen = choose(lines, key, report)
     assert 70000 <= len(chosen) <= MAX_LINES, len(chosen)
+    _coverage(common, attested, chosen, report)
     return chosen, lexicon, pronouncer
+
+
+COMMON_TENSES = {"Ip", "Iq", "If", "K", "Sp"}
+
+
+def wanted_forms(entries):
+    """The forms a poet expects of a common lemma: itself, its plurals and
+    feminines, infinitive and participles, every person of the present,
+    imperfect, future, conditional and present subjunctive, and the third
+    persons of the simple past."""
+    out = set()
+    for e in entries:
+        if e.variant != "*":
+            continue
+        if not e.conjugated or set(e.tags) & COMMON_TENSES or (
+                "Is" in e.tags and set(e.tags) & {"3s", "3p"}):
+            out.add(e.form)
+    return out
+
+
+def _coverage(common, entries, chosen, report, top=2000):
+    """How much of the commonest lemmas the list holds."""
+    # a lemma is a verb or a word of another kind: the noun "officier" is common,
+    # the verb is not
+    by_lemma = collections.defaultdict(list)
+    for e in entries:
+        if " " not in e.lemma:
+            by_lemma[(e.lemma, e.is_verb)].append(e)
+    ranked = sorted(by_lemma, key=lambda l: (-common.reading_uses.get(l, 0), l))[:top]
+    held = {l.headword for l in chosen}
+    forms_total = forms_held = lemmas_whole = 0
+    missing = []
+    for lemma in ranked:
+        wanted = wanted_forms(by_lemma[lemma])
+        have = wanted & held
+        forms_total += len(wanted)
+        forms_held += len(have)
+        lemmas_whole += have == wanted
+        missing.extend(sorted(wanted - have))
+    report.add("Couverture des %d lemmes les plus fréquents" % top, [
+        "lemmes présents : %d ; lemmes avec toutes leurs formes courantes : %d"
+        % (sum(1 for l in ranked if l[0] in held or wanted_forms(by_lemma[l]) & held), lemmas_whole),
+        "formes courantes : %d sur %d (%.2f %%)" % (forms_held, forms_total,
+                                                  100.0 * forms_held / max(1, forms_total)),
+        "formes absentes (exemples) : " + ", ".join(missing[:40]),
+    ])
+    return forms_held, forms_total
 
 
 def _largest(counter, n=12):
@@ -148,7 +218,23 @@ def _sources_text(src):
         "- Word list and sound lists: forms, lemmas and tags of the grammalecte lexicon "
         "(`fr-allvars.json`, common, classic and modern spellings), pronounced by espeak-ng's "
         "French voice, with the mends of `tools/lexicon/lexbuild/mends.py` and "
-        "`tools/lexicon/lexbuild/pronounce.py`; commonness from the thesaurus.\n"
+        "`tools/lexicon/lexbuild/pronounce.py`.\n"
+        "- Commonness (which forms the word list holds, and its order): every word of the "
+        "literary quotations of stardict-xmlittre (`XMLittre.dict.dz`, the passages in "
+        "`#0000CD`, without the Old French \"historique\" sections; a capital inside a "
+        "sentence marks a name and is not counted) is counted by form, and the expressions "
+        "of the thesaurus where their words follow each other. A lemma's figure is the count "
+        "of its forms (a form shared by several lemmas is shared out in proportion to their "
+        "other forms) + 3 per synonym list of mythes-fr holding it (2 when the dictionary "
+        "has the word as a headword yet never quotes it) + 4 per word made from it (at most "
+        "5). A form's figure is the larger of its own count and its lemma's figure times the "
+        "share of its kind (plural 0.6, feminine 0.5, infinitive 0.4, third person singular "
+        "of the present 0.12, any person of the present, imperfect, future, conditional and "
+        "present subjunctive at least 0.05, \"nous\" of the simple past 0.0005, ...: "
+        "`tools/lexicon/lexbuild/commonness.py`), on a log scale "
+        "(log2(1 + uses), two decimals). A word with no use in the quotations and no place "
+        "in the thesaurus is left out. The word list holds the headwords of highest figure, "
+        "commonest first.\n"
         "- Spelling lists and anacyclics/palindromes: every lower-case grammalecte form "
         "(all spelling variants) that Latin-1 can write.\n"
         "- Synonyms: mythes-fr `thes_fr.dat`, every headword with the synonyms of all its meanings.\n"

@@ -12,6 +12,17 @@ OTHER_TENSES = {"Sp", "Sq", "E"}
 
 _MARK = re.compile(r"[;#][^:/]*")
 
+VOWELS = set("aeiouyàâäéèêëîïôöùûüÿœæ")
+# Written only in formulas; "sinus", "cosinus", "logarithme" are the words.
+MATH_FUNCTIONS = {"sin", "cos", "tan", "tg", "cot", "cotg", "cotan", "sec", "cosec", "sinh", "cosh",
+                  "tanh", "coth", "sh", "ch", "th", "arcsin", "arccos", "arctan", "arctg", "argsh",
+                  "argch", "argth", "ln", "log", "lg", "exp", "sgn", "det", "ker", "pgcd", "ppcm"}
+# Words the lexicon knows only inside a locution that are still said and rhymed
+# on their own at a line's end ("d'antan", "à l'envi", "en tapinois"); the other
+# such words are Latin or fragments ("a priori", "in extremis", "ad hoc").
+LOCUTION_WORDS = {"antan", "emblée", "envi", "catimini", "tapinois", "jeun", "croupetons",
+                  "perpète", "perpette", "florès", "traviole", "berzingue"}
+
 
 @dataclass(frozen=True)
 class Entry:
@@ -121,16 +132,46 @@ def excluded(form, parts, raw_tag):
         return "forme interrogative"
     if len(form) < 2 and form not in ("a", "à", "y", "ô", "ô"):
         return "lettre seule"
+    if form.endswith("'"):
+        return "clitique élidé"
+    if not set(form) & VOWELS:
+        return "sans voyelle"
+    if form in MATH_FUNCTIONS:
+        return "fonction mathématique"
     return None
+
+
+def locution_fragments(tagged):
+    """Single words that the lexicon gives only as a piece of a locution (its
+    tags begin with É) and not as a word of the common spelling: "priori",
+    "extremis", "hoc". Hyphenated ones ("tue-tête", "mi-voix") and those in
+    LOCUTION_WORDS stay. tagged: (form, first tag, spelling variant)."""
+    piece, word = set(), set()
+    for form, first, variant in tagged:
+        if first.startswith("É"):
+            piece.add(form)
+        elif variant == "*":
+            word.add(form)
+    return {f for f in piece - word if " " not in f and "-" not in f and f not in LOCUTION_WORDS}
 
 
 def read_entries(lexicon, report):
     """Every usable entry of the lexicon, in the lexicon's own order."""
     entries = []
+    tagged = []
     for form, lemma, tag in lexicon.select():
         raw, _, variant = tag.partition("/")
         form = clean_form(form)
         parts = [p for p in _MARK.sub("", raw).split(":") if p]
+        tagged.append((form, parts[0] if parts else "", variant))
+    fragments = locution_fragments(tagged)
+    for form, lemma, tag in lexicon.select():
+        raw, _, variant = tag.partition("/")
+        form = clean_form(form)
+        parts = [p for p in _MARK.sub("", raw).split(":") if p]
+        if form in fragments:
+            report.leave_out("fragment de locution", form)
+            continue
         if variant not in ("*", "C", "M"):
             report.leave_out("variante orthographique", form)
             continue

@@ -10,6 +10,8 @@ PACKAGES = {
                                 "MPL-2.0 (lexicon data), GPL-3 (program files)"),
     "mythes-fr": ("thesaurus of synonyms", "LGPL-2.1+"),
     "espeak-ng": ("pronunciations (French voice)", "GPL-3+"),
+    "stardict-xmlittre": ("commonness: word counts in its literary quotations",
+                          "public domain (dictionary text), GPL-2+ (XML markup)"),
 }
 
 
@@ -29,6 +31,11 @@ class Sources:
     def thesaurus_path(self):
         return os.path.join(self.root, "usr/share/mythes/thes_fr.dat")
 
+    @property
+    def littre_dir(self):
+        """The dictionary is installed, not unpacked: its files are read where Debian puts them."""
+        return os.environ.get("LEXICON_LITTRE_DIR", "/usr/share/stardict/dic")
+
     def copyright_path(self, package):
         local = os.path.join(self.root, "usr/share/doc", package, "copyright")
         if os.path.exists(local):
@@ -36,7 +43,8 @@ class Sources:
         return os.path.join("/usr/share/doc", package, "copyright")
 
     def check(self):
-        missing = [p for p in (self.grammalecte_path, self.thesaurus_path) if not os.path.exists(p)]
+        missing = [p for p in (self.grammalecte_path, self.thesaurus_path,
+                               os.path.join(self.littre_dir, "XMLittre.idx")) if not os.path.exists(p)]
         if missing:
             sys.exit("sources missing (run tools/lexicon/build.sh): " + ", ".join(missing))
         self.versions = {}
@@ -44,8 +52,9 @@ class Sources:
             name = subprocess.run(["dpkg-deb", "-f", deb, "Package"], capture_output=True, text=True).stdout.strip()
             version = subprocess.run(["dpkg-deb", "-f", deb, "Version"], capture_output=True, text=True).stdout.strip()
             self.versions[name] = version
-        out = subprocess.run(["dpkg-query", "-W", "-f", "${Version}", "espeak-ng"], capture_output=True, text=True)
-        self.versions["espeak-ng"] = out.stdout.strip() or "unknown"
+        for package in ("espeak-ng", "stardict-xmlittre"):
+            out = subprocess.run(["dpkg-query", "-W", "-f", "${Version}", package], capture_output=True, text=True)
+            self.versions[package] = out.stdout.strip() or "unknown"
         out = subprocess.run(["dpkg-query", "-W", "-f", "${Version}", "espeak-ng-data"], capture_output=True, text=True)
         if out.stdout.strip():
             self.versions["espeak-ng-data"] = out.stdout.strip()

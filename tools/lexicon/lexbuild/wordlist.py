@@ -10,18 +10,10 @@ from .searchkey import written_tail
 MAX_LINES = 90000
 TARGET_LINES = 88000
 
-# How much a form is worth to a verse writer. c is the commonness of its word
-# (0 when the thesaurus does not know it); words the thesaurus does not know are
-# ranked by length, short words being the common ones.
-def person_weight(tags):
-    """Verse uses the singular and the third plural most; "nous" and "vous" forms less."""
-    persons = {t[:2] for t in tags if t[:1] in "123" and len(t) >= 2}
-    return 1.0 if persons - {"1p", "2p"} else 0.6
-
 
 def family_sizes(lemmas):
-    """How many other lemmas each lemma begins ("million": "millionième", "millionnaire"):
-    a word that others are made from is a word in use."""
+    """How many other lemmas each lemma begins ("million": "millionième", "millionnaire"),
+    at most five: a word that others are made from is a word in use."""
     ordered = sorted(set(lemmas))
     sizes = {}
     for i, lemma in enumerate(ordered):
@@ -34,23 +26,9 @@ def family_sizes(lemmas):
     return sizes
 
 
-def score(kind, c, spoken_apart, form, category="NOM", tags=(), family=0):
-    rare = 1400 - 30 * min(len(form), 30) + 20 * family
-    if kind == "base" and "B" in tags:
-        return 10000  # numbers
-    if kind == "base" and category not in ("NOM", "ADJ"):
-        return 10000 + c  # grammatical words and adverbs: few, and all worth having
-    if kind in ("base", "inf", "pp"):
-        return 10000 + c if c else rare
-    if kind in ("fem", "plural", "fem_plural", "pp_other"):
-        if not spoken_apart:
-            return 200 + c
-        return 9000 + c if c else rare - 100
-    if kind == "ppr":
-        return 8000 + c if c else 500
-    if kind == "conj":
-        return 1000 + 10 * c * person_weight(tags) if c else 100
-    return 500 + 5 * c if c else 50
+def first_reading(entry):
+    """être and avoir come before any homograph ("est", "as")."""
+    return entry.is_verb and bool(entry.tags) and entry.tags[0].startswith("V0")
 
 
 @dataclass
@@ -61,9 +39,11 @@ class Line:
     syllables: int
     categories: set = field(default_factory=set)
     conjugated: bool = True
-    score: float = 0.0
+    score: float = 0.0       # commonness figure of the form in this reading
     phonemes: tuple = ()
     how: str = ""
+    first: bool = False      # a form of être or avoir
+    own_lemma: bool = False  # the reading that names its own lemma ("fils" the son)
 
     def categories_text(self):
         cats = [c for c in CATEGORY_ORDER if c in self.categories]
@@ -80,8 +60,11 @@ def spoken_key(ph):
     return tuple(ph) if ph else ()
 
 
-def build_lines(entries, pronouncer, common, report):
-    """Lines for every entry, grouped by form and pronunciation."""
+def build_lines(entries, pronouncer, figures, report):
+    """Lines for every entry: one per form, pronunciation and reading, the
+    conjugated reading of a form apart from its other readings ("cours" the
+    noun and "cours" of courir), so that the conjugation filter can tell them
+    apart. figures: the commonness figure of each entry."""
     pron = {}
     hows = {}
     said = {}  # how each word is said on its own, for the expressions ending with it
@@ -100,43 +83,18 @@ def build_lines(entries, pronouncer, common, report):
         pron[e] = ph
         hows[e] = how
         report.count_how(how)
-    # feminines, plurals and participles count fully only when spoken apart
-    sound_of = {}
-    pp_form = {}
-    for e, ph in pron.items():
-        sound_of.setdefault((e.form, e.lemma), keys(ph)[:2])
-        if e.kind == "pp":
-            pp_form.setdefault(e.lemma, e.form)
-
-    def spoken_apart(e, sound):
-        if e.kind in ("plural", "fem_plural"):
-            single = e.form[:-1]
-            other = (single, e.lemma) if (single, e.lemma) in sound_of else (e.lemma, e.lemma)
-        elif e.kind == "pp_other":
-            other = (pp_form.get(e.lemma, ""), e.lemma)
-        else:
-            other = (e.lemma, e.lemma)
-        return sound_of.get(other) != sound
-
-    family = family_sizes(e.lemma for e in pron if len(e.lemma) >= 4 and " " not in e.lemma)
     lines = {}
     for e, ph in pron.items():
         exact, approx, syl = keys(ph)
-        c = max(common.get(e.lemma, 0), common.get(e.form, 0))
-        if e.is_verb and c and e.tags and e.tags[0][:2] in ("V0", "V3"):
-            c += 20  # irregular verbs are the common ones
-        apart = spoken_apart(e, (exact, approx))
-        s = score(e.kind, c, apart, e.form, e.category, e.tags, family.get(e.lemma, 0))
-        if e.is_verb and e.tags and e.tags[0].startswith("V0"):
-            s = 20000  # "est", "as", "es": être and avoir come before any homograph
-        k = (e.form, exact, approx, syl)
+        k = (e.form, exact, approx, syl, e.conjugated)
         line = lines.get(k)
         if line is None:
-            line = lines[k] = Line(e.form, exact, approx, syl, phonemes=tuple(ph), how=hows[e])
+            line = lines[k] = Line(e.form, exact, approx, syl, conjugated=e.conjugated,
+                                   phonemes=tuple(ph), how=hows[e])
         line.categories.update(e.categories or (e.category,))
-        if not e.conjugated:
-            line.conjugated = False
-        line.score = max(line.score, s)
+        line.score = max(line.score, figures[e])
+        line.first = line.first or first_reading(e)
+        line.own_lemma = line.own_lemma or e.form == e.lemma
     return list(lines.values())
 
 
@@ -156,29 +114,31 @@ def storable(line, key, report):
     return True
 
 
-def choose(lines, key, report, target=TARGET_LINES):
-    """The best lines up to the target, in French dictionary order.
+def reading_order(line):
+    """The order of a headword's lines: être and avoir, then the readings that are
+    not conjugated forms ("portions" the noun, "cours" the noun), then the commoner,
+    and between readings of equal weight the one that is a lemma of its own
+    ("fils" the son before the plural of "fil")."""
+    return (not line.first, line.conjugated, -line.score, not line.own_lemma,
+            line.exact, line.approx, line.syllables)
 
-    Once a form is in, its other readings come too ("portions", noun and verb),
-    so that a search never meets only the rarer reading of a word.
-    """
-    ranked = sorted(lines, key=lambda l: (-l.score, sort_key(l.headword), l.exact, l.approx))
+
+def choose(lines, key, report, target=TARGET_LINES):
+    """The commonest headwords up to the target, with all their readings, in
+    decreasing commonness (ties in French dictionary order). A headword's lines
+    stay together, its first reading first: a search takes the sound of the
+    first line whose written tail fits, so a typed word is heard in its
+    commonest (or être/avoir) reading, and a result list shows each headword
+    at the place of its best reading."""
     readings = {}
-    for line in ranked:
+    for line in lines:
         readings.setdefault(line.headword, []).append(line)
+    ranked = sorted(readings, key=lambda h: (-max(l.score for l in readings[h]), sort_key(h)))
     chosen = []
-    taken = set()
-    for line in ranked:
-        if line.headword in taken:
-            continue
+    for headword in ranked:
         if len(chosen) >= target:
-            report.leave_out("au-delà de la capacité (moins courant)", line.headword)
+            report.leave_out("au-delà de la capacité (moins courant)", headword)
             continue
-        group = [l for l in readings[line.headword] if storable(l, key, report)]
-        taken.add(line.headword)
+        group = sorted((l for l in readings[headword] if storable(l, key, report)), key=reading_order)
         chosen.extend(group)
-    # homographs: a search takes the first line, so être and avoir first, then
-    # the reading that is not a conjugated form ("portions", noun), then the commoner
-    chosen.sort(key=lambda l: (sort_key(l.headword), l.score < 20000, l.conjugated, -l.score,
-                               l.exact, l.approx))
     return chosen

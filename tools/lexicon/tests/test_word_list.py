@@ -46,11 +46,43 @@ class WordListFormat(unittest.TestCase):
             self.assertFalse(re.search(r"[0-9@]", head), head)
             self.assertFalse(head.startswith((" ", "-")), head)
 
-    def test_french_dictionary_order_and_no_duplicate_lines(self):
-        keys = [sort_key(h) for h, _ in word_rows()]
-        self.assertEqual(keys, sorted(keys))
-        seen = {(h, f[0], f[1], f[4]) for h, f in word_rows()}
-        self.assertEqual(len(seen), len(word_rows()))
+    def test_commonest_first_readings_together_no_duplicate_lines(self):
+        rows = word_rows()
+        position = {}
+        for i, (h, _) in enumerate(rows):
+            position.setdefault(h, i)
+        for i, (h, _) in enumerate(rows):
+            self.assertTrue(i == position[h] or rows[i - 1][0] == h, "lines of %s apart" % h)
+        for common, rare in [("amour", "giaour"), ("jours", "ksour"), ("prière", "chaumière"),
+                             ("semble", "fusionnait"), ("être", "abbé")]:
+            self.assertLess(position[common], position.get(rare, len(rows)), (common, rare))
+        self.assertLess(position["jours"], 1000)
+        seen = {(h, f[0], f[1], f[4], f[3]) for h, f in rows}
+        self.assertEqual(len(seen), len(rows))
+
+
+class WhatTheListHolds(unittest.TestCase):
+    def test_forms_verse_uses(self):
+        words = rows_by_word()
+        for w in ("jours", "fleurs", "larmes", "étoiles", "nuits", "âmes", "lèvres", "roses", "vraie",
+                  "jolie", "éternelle", "aimée", "ténèbres", "pleurs", "délices", "semble", "semblait",
+                  "reste", "songerons", "aimeriez", "fut", "furent", "antan", "envi"):
+            if " " not in w:
+                self.assertIn(w, words)
+
+    def test_forms_left_out(self):
+        words = rows_by_word()
+        for w in ("ksour", "crwth", "tanh", "c'", "l'", "www", "http", "pff", "priori", "extremis",
+                  "hoc", "fusionnâmes", "aimassions"):
+            self.assertNotIn(w, words)
+        self.assertFalse([h for h in words if not re.search("[aeiouyàâäéèêëîïôöùûüÿœæ]", h)])
+
+    def test_conjugated_reading_on_a_line_of_its_own(self):
+        for w in ("cours", "secours", "sourd"):
+            lines = rows_by_word()[w]
+            self.assertEqual(lines[0][3], "0", w)  # the noun or adjective first
+            self.assertIn(("1", "VER"), [(l[3], l[5]) for l in lines], w)
+            self.assertNotIn("VER", lines[0][5].split(";"), w)
 
 
 class SoundLists(unittest.TestCase):
