@@ -16,7 +16,7 @@ namespace DataItems {
 
 std::optional<QByteArray> read(const QString &type, int id)
 {
-    return readResource(QStringLiteral(":/items/%1/%2").arg(type).arg(id));
+    return readResource(QStringLiteral(":/items/%1/%2").arg(type, QString::number(id)));
 }
 
 std::optional<QByteArray> readNamed(const QString &name)

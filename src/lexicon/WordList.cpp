@@ -48,6 +48,7 @@ std::optional<RuntimeError> WordList::readLines(const std::optional<QByteArray> 
         from = at + 2;
     }
     m_wordCount = count;
+    m_recordCount = 0;
     if (count > Capacity)
         return RuntimeError::outOfRange();
     return std::nullopt;
@@ -95,6 +96,7 @@ std::optional<RuntimeError> WordList::cutLines()
         if (!record)
             return error;
         m_records[i] = *record;
+        m_recordCount = i + 1;
     }
     return std::nullopt;
 }

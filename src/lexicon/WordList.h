@@ -23,6 +23,9 @@ public:
     int rawWordCount() const { return m_wordCount; }
     // Number of records a search may scan: never more than Capacity.
     int wordCount() const { return m_wordCount < Capacity ? m_wordCount : Capacity; }
+    // Number of lines the cutting stage turned into records (from the first
+    // line on). 0 means the list gave nothing a search can use.
+    int recordCount() const { return m_recordCount; }
 
     QStringView cipheredHeadword(int i) const { return field(i, Headword); }
     QStringView exactSound(int i) const { return field(i, Exact); }
@@ -64,4 +67,5 @@ private:
     std::vector<Span> m_lines;
     std::vector<Record> m_records;
     int m_wordCount = 0;
+    int m_recordCount = 0;
 };

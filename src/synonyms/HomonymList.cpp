@@ -2,18 +2,19 @@
 
 #include "synonyms/DelimitedFieldReader.h"
 
-#include <QFile>
+#include "lexicon/RegularFile.h"
+
 #include <QFileInfo>
 
 std::optional<RuntimeError> HomonymList::load(const QString &path)
 {
     const QString fileName = QFileInfo(path).fileName();
-    QFile file(path);
-    if (!file.exists())
+    RegularFileRead file = ReadRegularFile(path);
+    if (file.outcome == RegularFileRead::Outcome::Missing)
         return RuntimeError::fileNotFound(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return RuntimeError::fileError(fileName, file.errorString());
-    DelimitedFieldReader reader(file.readAll(), fileName);
+    if (!file.ok())
+        return RuntimeError::fileUnreadable(fileName, file.reason);
+    DelimitedFieldReader reader(std::move(file.bytes), fileName);
     for (qsizetype slot = 0; slot < m_slots.size(); ++slot) {
         RuntimeError error;
         const std::optional<QString> field = reader.next(error);

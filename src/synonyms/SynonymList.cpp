@@ -3,7 +3,8 @@
 #include "lexicon/TextReplace.h"
 #include "lexicon/WordCipher.h"
 
-#include <QFile>
+#include "lexicon/RegularFile.h"
+
 #include <QFileInfo>
 
 SynonymList::SynonymList()
@@ -21,12 +22,12 @@ std::optional<RuntimeError> SynonymList::open(const QString &path)
 {
     m_fileName = QFileInfo(path).fileName();
     m_problemMet = false;
-    QFile file(path);
-    if (!file.exists())
+    RegularFileRead file = ReadRegularFile(path);
+    if (file.outcome == RegularFileRead::Outcome::Missing)
         return RuntimeError::fileNotFound(m_fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return RuntimeError::fileError(m_fileName, file.errorString());
-    m_reader = DelimitedFieldReader(file.readAll(), m_fileName);
+    if (!file.ok())
+        return RuntimeError::fileUnreadable(m_fileName, file.reason);
+    m_reader = DelimitedFieldReader(std::move(file.bytes), m_fileName);
     return std::nullopt;
 }
 
@@ -75,9 +76,8 @@ void SynonymList::readBlock(int letterIndex, std::optional<RuntimeError> &proble
                 if (!problem) {
                     problem = RuntimeError {RuntimeError::ReadPastEnd,
                                             QStringLiteral("Ligne sans « @ » dans le bloc %1 de %2 (entrée %3).")
-                                                .arg(QChar('A' + letterIndex))
-                                                .arg(m_fileName)
-                                                .arg(slot + 1)};
+                                                .arg(QString(QChar('A' + letterIndex)), m_fileName,
+                                                     QString::number(slot + 1))};
                 }
                 continue;
             }

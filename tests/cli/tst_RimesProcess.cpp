@@ -3,6 +3,7 @@
 #include "lexicon/DataItems.h"
 #include "lexicon/WordList.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -60,6 +61,8 @@ private slots:
     void jsonAndTextAgree();
     void longRichListKeepsSuppressing();
     void exportHasEveryWord();
+    void lostOutputIsAnError_data();
+    void lostOutputIsAnError();
 
 private:
     void needFullLexicon();
@@ -179,6 +182,40 @@ void TestRimesProcess::exportHasEveryWord()
     QCOMPARE(lines.size(), shippedWordCount());
     for (const QString &line : lines)
         QVERIFY2(line.count('\t') == 6, qPrintable(line));
+}
+
+void TestRimesProcess::lostOutputIsAnError_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("closed");
+    QTest::newRow("text to a full disk") << QStringList {"maison"} << false;
+    QTest::newRow("json to a full disk") << QStringList {"--json", "maison"} << false;
+    QTest::newRow("export to a full disk") << QStringList {"--export"} << false;
+    QTest::newRow("help to a full disk") << QStringList {"--aide"} << false;
+    QTest::newRow("text to a closed output") << QStringList {"maison"} << true;
+    QTest::newRow("json to a closed output") << QStringList {"--json", "maison"} << true;
+}
+
+void TestRimesProcess::lostOutputIsAnError()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, closed);
+    QProcess process;
+    if (closed) {
+        // The shell starts rimes with its standard output closed.
+        QStringList command {QStringLiteral(RIMES_PROGRAM)};
+        command += arguments;
+        process.start(QStringLiteral("/bin/sh"), {"-c", "exec \"$@\" >&-", "sh"} + command);
+    } else {
+        if (!QFile::exists(QStringLiteral("/dev/full")))
+            QSKIP("no /dev/full here");
+        process.setStandardOutputFile(QStringLiteral("/dev/full"));
+        process.start(QStringLiteral(RIMES_PROGRAM), arguments);
+    }
+    QVERIFY(process.waitForFinished(30000));
+    const QString err = QString::fromUtf8(process.readAllStandardError());
+    QCOMPARE(process.exitCode(), 4);
+    QVERIFY2(err.startsWith(u"rimes : le résultat n'a pas pu être écrit ("_qs), qPrintable(err));
 }
 
 QTEST_GUILESS_MAIN(TestRimesProcess)
