@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs what the build, the tests and the program need on Debian 12 (run as root).
+# clang brings libFuzzer and the sanitizers for the fuzz harnesses.
 set -euo pipefail
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
           libbenchmark-dev python3 xvfb xauth fonts-dejavu-core
-          qt6-translations-l10n)
+          qt6-translations-l10n clang)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -32,8 +32,8 @@ public:
     QStringView approxSound(int i) const { return field(i, Approx); }
     QStringView writtenTail(int i) const { return field(i, Tail); }
     QStringView categories(int i) const { return field(i, Categories); }
-    int isConjugated(int i) const { return inRange(i) ? m_records[i].isConjugated : 0; }
-    int syllableCount(int i) const { return inRange(i) ? m_records[i].syllableCount : 0; }
+    int isConjugated(int i) const { return hasRecord(i) ? m_records[i].isConjugated : 0; }
+    int syllableCount(int i) const { return hasRecord(i) ? m_records[i].syllableCount : 0; }
     // The deciphered headword of record i.
     QString headword(int i) const;
 
@@ -60,6 +60,7 @@ private:
     };
 
     bool inRange(int i) const { return i >= 0 && i < Capacity; }
+    bool hasRecord(int i) const { return i >= 0 && std::size_t(i) < m_records.size(); }
     QStringView field(int i, Field f) const;
     std::optional<Record> cutLine(Span lineSpan, RuntimeError &error) const;
 

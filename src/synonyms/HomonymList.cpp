@@ -1,8 +1,7 @@
 #include "synonyms/HomonymList.h"
 
-#include "synonyms/DelimitedFieldReader.h"
-
 #include "lexicon/RegularFile.h"
+#include "synonyms/DelimitedFieldReader.h"
 
 #include <QFileInfo>
 
@@ -14,7 +13,12 @@ std::optional<RuntimeError> HomonymList::load(const QString &path)
         return RuntimeError::fileNotFound(fileName);
     if (!file.ok())
         return RuntimeError::fileUnreadable(fileName, file.reason);
-    DelimitedFieldReader reader(std::move(file.bytes), fileName);
+    return loadBytes(std::move(file.bytes), fileName);
+}
+
+std::optional<RuntimeError> HomonymList::loadBytes(QByteArray bytes, const QString &fileName)
+{
+    DelimitedFieldReader reader(std::move(bytes), fileName);
     for (qsizetype slot = 0; slot < m_slots.size(); ++slot) {
         RuntimeError error;
         const std::optional<QString> field = reader.next(error);

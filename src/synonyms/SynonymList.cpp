@@ -1,9 +1,8 @@
 #include "synonyms/SynonymList.h"
 
+#include "lexicon/RegularFile.h"
 #include "lexicon/TextReplace.h"
 #include "lexicon/WordCipher.h"
-
-#include "lexicon/RegularFile.h"
 
 #include <QFileInfo>
 
@@ -27,8 +26,15 @@ std::optional<RuntimeError> SynonymList::open(const QString &path)
         return RuntimeError::fileNotFound(m_fileName);
     if (!file.ok())
         return RuntimeError::fileUnreadable(m_fileName, file.reason);
-    m_reader = DelimitedFieldReader(std::move(file.bytes), m_fileName);
+    openBytes(std::move(file.bytes), m_fileName);
     return std::nullopt;
+}
+
+void SynonymList::openBytes(QByteArray bytes, const QString &fileName)
+{
+    m_fileName = fileName;
+    m_problemMet = false;
+    m_reader = DelimitedFieldReader(std::move(bytes), m_fileName);
 }
 
 std::optional<RuntimeError> SynonymList::readBlocks(char firstLetter, char lastLetter)
