@@ -10,7 +10,10 @@
 
 #include <QCoreApplication>
 
+#include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -19,6 +22,22 @@ void printError(const QString &message)
     RimesOutput errors(stderr);
     errors.write(QStringLiteral("rimes : %1\n").arg(message).toUtf8());
     errors.finish();
+}
+
+// A standard stream the caller closed must not be taken by the next file
+// the program opens, or its output would land in that file. Each is held by
+// a read-only /dev/null instead, on which a write fails as on a closed stream.
+void holdClosedStreams()
+{
+    for (const int stream : {STDOUT_FILENO, STDERR_FILENO}) {
+        if (::fcntl(stream, F_GETFD) != -1 || errno != EBADF)
+            continue;
+        const int held = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+        if (held >= 0 && held != stream) {
+            ::dup2(held, stream);
+            ::close(held);
+        }
+    }
 }
 
 // The status of a command whose output is complete, or the output error.
@@ -34,6 +53,7 @@ int finished(RimesOutput &out, int status)
 
 int main(int argc, char *argv[])
 {
+    holdClosedStreams();
     QCoreApplication app(argc, argv);
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
