@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs what the build, the tests and the program need on Debian 12 (run as root).
-# The tests of the installed copy check it with desktop-file-utils, appstream and man-db.
+# The tests of the installed copy check it with desktop-file-utils, appstream
+# and man-db; clang brings libFuzzer and the sanitizers for the fuzz harnesses.
 set -euo pipefail
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
           libbenchmark-dev python3 xvfb xauth fonts-dejavu-core
-          qt6-translations-l10n
+          qt6-translations-l10n clang
           desktop-file-utils appstream man-db)
 missing=()
 for p in "${packages[@]}"; do

@@ -199,7 +199,7 @@ RimesParse ParseRimesArguments(const QStringList &arguments)
     if (typed.size() > InputMaxLength) {
         typed.truncate(InputMaxLength);
         request.notes.append(QStringLiteral("Le mot est limit\u00E9 \u00E0 %1 caract\u00E8res, comme dans la zone "
-                                            "de saisie : \u00AB %2 \u00BB.").arg(InputMaxLength).arg(typed));
+                                            "de saisie : \u00AB %2 \u00BB.").arg(QString::number(InputMaxLength), typed));
     } else if (typed != request.givenWord) {
         request.notes.append(QStringLiteral("Mot recherch\u00E9 : \u00AB %1 \u00BB (caract\u00E8res non admis "
                                             "retir\u00E9s).").arg(typed));
@@ -208,7 +208,7 @@ RimesParse ParseRimesArguments(const QStringList &arguments)
     if (typed.size() < MinimumSearchLength) {
         parse.error = QStringLiteral("Le mot \u00AB %1 \u00BB est trop court : il faut au moins %2 caract\u00E8res "
                                      "admis (lettres, lettres accentu\u00E9es, trait d'union).")
-                          .arg(request.givenWord).arg(MinimumSearchLength);
+                          .arg(request.givenWord, QString::number(MinimumSearchLength));
     }
     return parse;
 }
@@ -258,5 +258,5 @@ QString RimesHelpText()
         "  --version               la version du programme\n"
         "\n"
         "Code de sortie : 0 des rimes trouv\u00E9es, 1 aucune, 2 erreur dans la commande,\n"
-        "3 liste des mots illisible.\n");
+        "3 liste des mots illisible, 4 r\u00E9sultat impossible \u00E0 \u00E9crire.\n");
 }

@@ -29,6 +29,7 @@ inline constexpr int Results = 0;
 inline constexpr int NothingFound = 1;
 inline constexpr int BadArguments = 2;
 inline constexpr int DataUnreadable = 3;
+inline constexpr int OutputFailed = 4;
 } // namespace RimesExit
 
 // arguments without the program name.

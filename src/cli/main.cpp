@@ -1,51 +1,59 @@
 // rimes: the rhyme dictionary's search on the command line.
 #include "cli/RimesCommand.h"
+#include "cli/RimesOutput.h"
 #include "cli/RimesReport.h"
+#include "cli/RimesWordList.h"
 #include "lexicon/AppGlobals.h"
 #include "lexicon/DataItems.h"
 #include "lexicon/WordList.h"
 #include "search/SearchRun.h"
 
 #include <QCoreApplication>
-#include <QFile>
 
+#include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
-void writeTo(FILE *stream, const QByteArray &bytes)
-{
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-}
-
 void printError(const QString &message)
 {
-    writeTo(stderr, QStringLiteral("rimes : %1\n").arg(message).toUtf8());
+    RimesOutput errors(stderr);
+    errors.write(QStringLiteral("rimes : %1\n").arg(message).toUtf8());
+    errors.finish();
 }
 
-// The word list as the loading window reads it, from the same built-in item.
-// Like the program, a damaged list is used as far as it could be read; only
-// an empty one stops the command.
-bool loadWordList(WordList &words)
+// A standard stream the caller closed must not be taken by the next file
+// the program opens, or its output would land in that file. Each is held by
+// a read-only /dev/null instead, on which a write fails as on a closed stream.
+void holdClosedStreams()
 {
-    std::optional<RuntimeError> error =
-        words.readLines(DataItems::read(DataItems::WordListType, DataItems::WordListId));
-    if (!error || words.wordCount() > 0) {
-        if (const auto cutError = words.cutLines(); cutError && !error)
-            error = cutError;
+    for (const int stream : {STDOUT_FILENO, STDERR_FILENO}) {
+        if (::fcntl(stream, F_GETFD) != -1 || errno != EBADF)
+            continue;
+        const int held = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+        if (held >= 0 && held != stream) {
+            ::dup2(held, stream);
+            ::close(held);
+        }
     }
-    if (!error)
-        return true;
-    const int usable = words.wordCount();
-    printError(QStringLiteral("la liste des mots int\u00E9gr\u00E9e est endommag\u00E9e (erreur %1 : %2).")
-                   .arg(error->number).arg(error->text));
-    return usable > 0;
+}
+
+// The status of a command whose output is complete, or the output error.
+int finished(RimesOutput &out, int status)
+{
+    if (out.finish())
+        return status;
+    printError(out.failureText());
+    return RimesExit::OutputFailed;
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    holdClosedStreams();
     QCoreApplication app(argc, argv);
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
@@ -55,14 +63,15 @@ int main(int argc, char *argv[])
         printError(parse.error);
         return RimesExit::BadArguments;
     }
+    RimesOutput out(stdout);
     const RimesRequest &request = parse.request;
     switch (request.action) {
     case RimesRequest::Action::Help:
-        writeTo(stdout, RimesHelpText().toUtf8());
-        return RimesExit::Results;
+        out.write(RimesHelpText().toUtf8());
+        return finished(out, RimesExit::Results);
     case RimesRequest::Action::Version:
-        writeTo(stdout, QStringLiteral("rimes (Versalune) %1\n").arg(AppGlobals::appVersion()).toUtf8());
-        return RimesExit::Results;
+        out.write(QStringLiteral("rimes (Versalune) %1\n").arg(AppGlobals::appVersion()).toUtf8());
+        return finished(out, RimesExit::Results);
     case RimesRequest::Action::Export:
     case RimesRequest::Action::Search:
         break;
@@ -71,21 +80,22 @@ int main(int argc, char *argv[])
         printError(note);
 
     WordList words;
-    if (!loadWordList(words))
+    const RimesWordListLoad load =
+        LoadRimesWordList(words, DataItems::read(DataItems::WordListType, DataItems::WordListId));
+    if (!load.message.isEmpty())
+        printError(load.message);
+    if (!load.usable)
         return RimesExit::DataUnreadable;
 
     if (request.action == RimesRequest::Action::Export) {
-        QFile out;
-        if (!out.open(stdout, QIODevice::WriteOnly) || !WriteWordListExport(words, out)) {
-            printError(QStringLiteral("l'export n'a pas pu \u00EAtre \u00E9crit."));
-            return RimesExit::DataUnreadable;
-        }
-        return RimesExit::Results;
+        RimesOutputDevice device(out);
+        WriteWordListExport(words, device);
+        return finished(out, RimesExit::Results);
     }
 
     SearchRun run(words, request.parameters);
     run.runAll();
-    writeTo(stdout, request.json ? RimesJson(run) : RimesText(run).toUtf8());
+    out.write(request.json ? RimesJson(run) : RimesText(run).toUtf8());
     const bool found = run.exactCount() + run.approxCount() + run.endingCount() > 0;
-    return found ? RimesExit::Results : RimesExit::NothingFound;
+    return finished(out, found ? RimesExit::Results : RimesExit::NothingFound);
 }

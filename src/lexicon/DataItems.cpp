@@ -1,14 +1,18 @@
 #include "lexicon/DataItems.h"
 
-#include <QFile>
+#include <QResource>
 
 namespace {
 std::optional<QByteArray> readResource(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const QResource resource(path);
+    if (!resource.isValid() || !resource.data())
         return std::nullopt;
-    return file.readAll();
+    // An item stored as it is is used in place: it lives as long as the
+    // program, and readers only read it.
+    if (resource.compressionAlgorithm() == QResource::NoCompression)
+        return QByteArray::fromRawData(reinterpret_cast<const char *>(resource.data()), resource.size());
+    return resource.uncompressedData();
 }
 } // namespace
 
@@ -16,7 +20,7 @@ namespace DataItems {
 
 std::optional<QByteArray> read(const QString &type, int id)
 {
-    return readResource(QStringLiteral(":/items/%1/%2").arg(type).arg(id));
+    return readResource(QStringLiteral(":/items/%1/%2").arg(type, QString::number(id)));
 }
 
 std::optional<QByteArray> readNamed(const QString &name)

@@ -12,8 +12,12 @@ struct InternalErrorReport {
     int errorNumber = 0;
     QString errorText;
     // Set when the synonyms or homonyms file could not be read; the synonyms
-    // window then keeps its search buttons off.
+    // window then says so and leaves its homonym list empty.
     bool dataLoadFailed = false;
+    // Set when the synonyms file itself could not be read; the synonyms
+    // window then keeps its search buttons off. A homonyms file that fails
+    // alone leaves the synonym search working.
+    bool synonymsLoadFailed = false;
 
     void record(const RuntimeError &error, const QString &code);
 

@@ -122,7 +122,12 @@ void LoadingSequence::readWordLines()
 
 void LoadingSequence::cutWordLines()
 {
-    if (const auto error = m_data.words.cutLines()) {
+    std::optional<RuntimeError> error = m_data.words.cutLines();
+    // An empty or shapeless item reads without error but leaves every search
+    // empty: it is reported like a damaged one.
+    if (!error && m_data.words.recordCount() == 0)
+        error = RuntimeError::noRecord(DataItems::WordListType);
+    if (error) {
         emit busyChanged(false);
         reportStageFailure(*error, QStringLiteral("Interne 107"));
     }
@@ -179,6 +184,8 @@ void LoadingSequence::reportFileFailure(const RuntimeError &error, ErrorTexts::D
                                                                           : QStringLiteral("Interne 105"));
         emit fileErrorMessage(ErrorTexts::fileErrorMessage(m_errors, file));
         m_errors.dataLoadFailed = true;
+        if (file == ErrorTexts::DataFile::Synonyms)
+            m_errors.synonymsLoadFailed = true;
     }
     emit errorReported();
 }

@@ -33,10 +33,20 @@ RuntimeError RuntimeError::overflow()
 RuntimeError RuntimeError::itemNotFound(const QString &type, int id)
 {
     return {ItemNotFound,
-            QStringLiteral("Donnée intégrée introuvable : %1 (%2).").arg(type).arg(id)};
+            QStringLiteral("Donnée intégrée introuvable : %1 (%2).").arg(type, QString::number(id))};
 }
 
 RuntimeError RuntimeError::fileError(const QString &fileName, const QString &reason)
 {
     return {75, QStringLiteral("Erreur d'accès au fichier %1 : %2").arg(fileName, reason)};
+}
+
+RuntimeError RuntimeError::noRecord(const QString &itemName)
+{
+    return {ReadPastEnd, QStringLiteral("Aucune ligne utilisable dans %1.").arg(itemName)};
+}
+
+RuntimeError RuntimeError::fileUnreadable(const QString &fileName, const QString &reason)
+{
+    return {FileNotFound, QStringLiteral("Fichier illisible : %1 (%2)").arg(fileName, reason)};
 }

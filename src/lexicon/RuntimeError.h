@@ -25,4 +25,10 @@ struct RuntimeError {
     static RuntimeError overflow();
     static RuntimeError itemNotFound(const QString &type, int id);
     static RuntimeError fileError(const QString &fileName, const QString &reason);
+    // A file that is there but cannot be read (no permission, a directory,
+    // a pipe): number 53 like a missing file, as the user can do the same
+    // about both.
+    static RuntimeError fileUnreadable(const QString &fileName, const QString &reason);
+    // A data item read without trouble that still gave no usable line.
+    static RuntimeError noRecord(const QString &itemName);
 };

@@ -35,10 +35,18 @@ int windows1252Code(QChar c)
 
 QString fromWindows1252(QByteArrayView bytes)
 {
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar *out = text.data();
-    for (const char byte : bytes)
-        *out++ = windows1252Char(static_cast<unsigned char>(byte));
+    // Latin-1 first (a fast widening copy), then the few bytes of
+    // 0x80..0x9F, where the two code pages differ, are put right.
+    QString text = QString::fromLatin1(bytes.data(), bytes.size());
+    const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
+    QChar *out = nullptr;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if ((in[i] & 0xE0) == 0x80) {
+            if (!out)
+                out = text.data();
+            out[i] = QChar(kHighControls[in[i] - 0x80]);
+        }
+    }
     return text;
 }
 

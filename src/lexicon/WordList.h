@@ -23,14 +23,17 @@ public:
     int rawWordCount() const { return m_wordCount; }
     // Number of records a search may scan: never more than Capacity.
     int wordCount() const { return m_wordCount < Capacity ? m_wordCount : Capacity; }
+    // Number of lines the cutting stage turned into records (from the first
+    // line on). 0 means the list gave nothing a search can use.
+    int recordCount() const { return m_recordCount; }
 
     QStringView cipheredHeadword(int i) const { return field(i, Headword); }
     QStringView exactSound(int i) const { return field(i, Exact); }
     QStringView approxSound(int i) const { return field(i, Approx); }
     QStringView writtenTail(int i) const { return field(i, Tail); }
     QStringView categories(int i) const { return field(i, Categories); }
-    int isConjugated(int i) const { return inRange(i) ? m_records[i].isConjugated : 0; }
-    int syllableCount(int i) const { return inRange(i) ? m_records[i].syllableCount : 0; }
+    int isConjugated(int i) const { return hasRecord(i) ? m_records[i].isConjugated : 0; }
+    int syllableCount(int i) const { return hasRecord(i) ? m_records[i].syllableCount : 0; }
     // The deciphered headword of record i.
     QString headword(int i) const;
 
@@ -57,6 +60,7 @@ private:
     };
 
     bool inRange(int i) const { return i >= 0 && i < Capacity; }
+    bool hasRecord(int i) const { return i >= 0 && std::size_t(i) < m_records.size(); }
     QStringView field(int i, Field f) const;
     std::optional<Record> cutLine(Span lineSpan, RuntimeError &error) const;
 
@@ -64,4 +68,5 @@ private:
     std::vector<Span> m_lines;
     std::vector<Record> m_records;
     int m_wordCount = 0;
+    int m_recordCount = 0;
 };

@@ -68,7 +68,9 @@ SpellCheckResult SpellCheck(const QString &word, const QStringList &list, bool o
     return result;
 }
 
-double LeadingNumber(QStringView text)
+namespace {
+// The digits (and at most one point) at the start of a trimmed text.
+QStringView leadingNumberText(QStringView text)
 {
     text = text.trimmed();
     qsizetype end = 0;
@@ -84,7 +86,27 @@ double LeadingNumber(QStringView text)
             break;
         }
     }
+    return text.left(end);
+}
+} // namespace
+
+double LeadingNumber(QStringView text)
+{
     bool ok = false;
-    const double value = text.left(end).toDouble(&ok);
+    const double value = leadingNumberText(text).toDouble(&ok);
     return ok ? value : 0.0;
+}
+
+std::optional<double> MinRateFromText(QStringView text)
+{
+    const QStringView number = leadingNumberText(text);
+    bool ok = false;
+    const double rate = number.toDouble(&ok);
+    // No number at all reads as 0, like the field's usual reading; a number
+    // too long to hold is out of range, not 0.
+    if (!ok)
+        return number.isEmpty() || number == QLatin1String(".") ? std::optional<double>(0.0) : std::nullopt;
+    if (rate > 100.0)
+        return std::nullopt;
+    return rate;
 }

@@ -5,6 +5,7 @@
 // windows call it on the list they have just read.
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 enum class SpellVerdict {
     WordValid,     // the word is in the list
@@ -33,3 +34,9 @@ SpellCheckResult SpellCheck(const QString &word, const QStringList &list, bool o
 // The number at the start of a text, as the rate fields hold it ("80",
 // "80.5 %"); 0 when the text does not start with one.
 double LeadingNumber(QStringView text);
+
+// The minimum rate a rate field asks for: its leading number, when it lies
+// between 0 and 100. Nothing for a larger number, however many digits it has
+// (a number too long to read would otherwise come back as 0 and let every
+// word of the length through).
+std::optional<double> MinRateFromText(QStringView text);

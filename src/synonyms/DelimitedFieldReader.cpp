@@ -17,20 +17,24 @@ std::optional<QString> DelimitedFieldReader::next(RuntimeError &error)
     while (m_pos < size && (m_bytes[m_pos] == ' ' || m_bytes[m_pos] == '\t'))
         ++m_pos;
 
-    QByteArray field;
-    if (m_pos < size && m_bytes[m_pos] == '"') {
+    // The field is decoded straight from the file's bytes.
+    const char *bytes = m_bytes.constData();
+    auto endOfField = [&](qsizetype from) {
+        while (from < size && bytes[from] != ',' && bytes[from] != '\r' && bytes[from] != '\n')
+            ++from;
+        return from;
+    };
+    QByteArrayView field;
+    if (m_pos < size && bytes[m_pos] == '"') {
         const qsizetype close = m_bytes.indexOf('"', m_pos + 1);
         const qsizetype end = close < 0 ? size : close;
-        field = m_bytes.mid(m_pos + 1, end - m_pos - 1);
-        m_pos = close < 0 ? size : close + 1;
+        field = QByteArrayView(bytes + m_pos + 1, end - m_pos - 1);
         // Whatever follows the closing quote up to the delimiter is dropped.
-        while (m_pos < size && m_bytes[m_pos] != ',' && m_bytes[m_pos] != '\r' && m_bytes[m_pos] != '\n')
-            ++m_pos;
+        m_pos = endOfField(close < 0 ? size : close + 1);
     } else {
         const qsizetype start = m_pos;
-        while (m_pos < size && m_bytes[m_pos] != ',' && m_bytes[m_pos] != '\r' && m_bytes[m_pos] != '\n')
-            ++m_pos;
-        field = m_bytes.mid(start, m_pos - start);
+        m_pos = endOfField(m_pos);
+        field = QByteArrayView(bytes + start, m_pos - start);
     }
 
     if (m_pos < size && m_bytes[m_pos] == ',') {

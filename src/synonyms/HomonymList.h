@@ -5,6 +5,7 @@
 #include "lexicon/DataSizes.h"
 #include "lexicon/RuntimeError.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -20,6 +21,8 @@ public:
 
     // Reads HomonymCount fields; slots read before a failure keep their lines.
     std::optional<RuntimeError> load(const QString &path);
+    // The same from the file's bytes, already read.
+    std::optional<RuntimeError> loadBytes(QByteArray bytes, const QString &fileName);
 
 private:
     QStringList m_slots;

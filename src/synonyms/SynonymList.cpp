@@ -1,9 +1,9 @@
 #include "synonyms/SynonymList.h"
 
+#include "lexicon/RegularFile.h"
 #include "lexicon/TextReplace.h"
 #include "lexicon/WordCipher.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 SynonymList::SynonymList()
@@ -21,13 +21,20 @@ std::optional<RuntimeError> SynonymList::open(const QString &path)
 {
     m_fileName = QFileInfo(path).fileName();
     m_problemMet = false;
-    QFile file(path);
-    if (!file.exists())
+    RegularFileRead file = ReadRegularFile(path);
+    if (file.outcome == RegularFileRead::Outcome::Missing)
         return RuntimeError::fileNotFound(m_fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return RuntimeError::fileError(m_fileName, file.errorString());
-    m_reader = DelimitedFieldReader(file.readAll(), m_fileName);
+    if (!file.ok())
+        return RuntimeError::fileUnreadable(m_fileName, file.reason);
+    openBytes(std::move(file.bytes), m_fileName);
     return std::nullopt;
+}
+
+void SynonymList::openBytes(QByteArray bytes, const QString &fileName)
+{
+    m_fileName = fileName;
+    m_problemMet = false;
+    m_reader = DelimitedFieldReader(std::move(bytes), m_fileName);
 }
 
 std::optional<RuntimeError> SynonymList::readBlocks(char firstLetter, char lastLetter)
@@ -75,9 +82,8 @@ void SynonymList::readBlock(int letterIndex, std::optional<RuntimeError> &proble
                 if (!problem) {
                     problem = RuntimeError {RuntimeError::ReadPastEnd,
                                             QStringLiteral("Ligne sans « @ » dans le bloc %1 de %2 (entrée %3).")
-                                                .arg(QChar('A' + letterIndex))
-                                                .arg(m_fileName)
-                                                .arg(slot + 1)};
+                                                .arg(QString(QChar('A' + letterIndex)), m_fileName,
+                                                     QString::number(slot + 1))};
                 }
                 continue;
             }

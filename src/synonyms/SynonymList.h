@@ -35,6 +35,8 @@ public:
     // way the first problem is returned once, by the read that met it, so
     // that it is reported once and every block still gets what the file has.
     std::optional<RuntimeError> open(const QString &path);
+    // The same from the file's bytes, already read.
+    void openBytes(QByteArray bytes, const QString &fileName);
     std::optional<RuntimeError> readBlocks(char firstLetter, char lastLetter);
     void close() { m_reader = {}; }
 

@@ -14,6 +14,7 @@ private slots:
     void helpAndExport();
     void genreChoice_data();
     void genreChoice();
+    void userTextIsNotAFormat();
 };
 
 void TestRimesCommand::defaults()
@@ -169,6 +170,20 @@ void TestRimesCommand::helpAndExport()
     for (const char *option : {"--riches", "--pauvres", "--terminaisons", "--lettres", "--syllabes", "--categorie",
                                "--sans-conjugues", "--doublons", "--json", "--export", "--genre"})
         QVERIFY2(help.contains(QLatin1String(option)), option);
+}
+
+// Placeholders in what the user typed come out as typed.
+void TestRimesCommand::userTextIsNotAFormat()
+{
+    RimesParse parse = ParseRimesArguments({"%1"});
+    QCOMPARE(parse.error, u"Le mot « %1 » est trop court : il faut au moins 3 caractères admis "
+                          u"(lettres, lettres accentuées, trait d'union)."_qs);
+    parse = ParseRimesArguments({"%2%1"});
+    QVERIFY(parse.error.startsWith(u"Le mot « %2%1 » est trop court"_qs));
+    parse = ParseRimesArguments({"--lettres", "%1%2"});
+    QVERIFY(parse.error.contains(u"--lettres : %1%2 (attendu"_qs));
+    parse = ParseRimesArguments({"a%1", "b%2"});
+    QVERIFY(parse.error.contains(u"a%1 b%2"_qs));
 }
 
 QTEST_APPLESS_MAIN(TestRimesCommand)

@@ -3,6 +3,7 @@
 #include "lexicon/DataItems.h"
 #include "lexicon/WordList.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -60,6 +61,8 @@ private slots:
     void jsonAndTextAgree();
     void longRichListKeepsSuppressing();
     void exportHasEveryWord();
+    void lostOutputIsAnError_data();
+    void lostOutputIsAnError();
 
 private:
     void needFullLexicon();
@@ -179,6 +182,41 @@ void TestRimesProcess::exportHasEveryWord()
     QCOMPARE(lines.size(), shippedWordCount());
     for (const QString &line : lines)
         QVERIFY2(line.count('\t') == 7, qPrintable(line));
+}
+
+void TestRimesProcess::lostOutputIsAnError_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("closed");
+    QTest::newRow("text to a full disk") << QStringList {"maison"} << false;
+    QTest::newRow("json to a full disk") << QStringList {"--json", "maison"} << false;
+    QTest::newRow("export to a full disk") << QStringList {"--export"} << false;
+    QTest::newRow("help to a full disk") << QStringList {"--aide"} << false;
+    QTest::newRow("text to a closed output") << QStringList {"maison"} << true;
+    QTest::newRow("json to a closed output") << QStringList {"--json", "maison"} << true;
+}
+
+void TestRimesProcess::lostOutputIsAnError()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, closed);
+    QProcess process;
+    if (closed) {
+        // The shell starts rimes with its standard output closed.
+        QStringList shellArguments {"-c", "exec \"$@\" >&-", "sh", QStringLiteral(RIMES_PROGRAM)};
+        shellArguments += arguments;
+        process.start(QStringLiteral("/bin/sh"), shellArguments);
+    } else {
+        if (!QFile::exists(QStringLiteral("/dev/full")))
+            QSKIP("no /dev/full here");
+        process.setStandardOutputFile(QStringLiteral("/dev/full"));
+        process.start(QStringLiteral(RIMES_PROGRAM), arguments);
+    }
+    QVERIFY(process.waitForFinished(30000));
+    const QString err = QString::fromUtf8(process.readAllStandardError());
+    QCOMPARE(process.exitCode(), 4);
+    const QString reason = closed ? u"(la sortie est fermée)."_qs : u"(plus de place sur le disque)."_qs;
+    QCOMPARE(err, u"rimes : le résultat n'a pas pu être écrit "_qs + reason + '\n');
 }
 
 QTEST_GUILESS_MAIN(TestRimesProcess)

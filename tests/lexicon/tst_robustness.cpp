@@ -70,7 +70,10 @@ private slots:
     void soundListsSurviveDamagedItems()
     {
         QRandomGenerator random(42);
-        const QByteArray valid("abe\r\nab\xe9\r\nabi\r\nal\r\nor\0\0\0", 26);
+        // The length comes from the literal itself: its text ends in three
+        // zero bytes of padding, not counting the terminator.
+        static constexpr char item[] = "abe\r\nab\xe9\r\nabi\r\nal\r\nor\0\0\0";
+        const QByteArray valid(item, sizeof(item) - 1);
         for (int round = 0; round < 3000; ++round) {
             SoundList exact(SoundList::ExactCapacity);
             exact.load(mutate(random, valid), "1_SONORES_EXACTES", 101);

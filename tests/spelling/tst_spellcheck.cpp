@@ -219,6 +219,14 @@ void TstSpellCheck::minRateComesFromTheStartOfItsText()
     QCOMPARE(LeadingNumber(u"75abc"), 75.0);
     QCOMPARE(LeadingNumber(u"abc"), 0.0);
     QCOMPARE(LeadingNumber(u""), 0.0);
+
+    // The rate a field may ask for: 0 to 100, however it is written.
+    QCOMPARE(MinRateFromText(u"80"), std::optional<double>(80.0));
+    QCOMPARE(MinRateFromText(u"100 %"), std::optional<double>(100.0));
+    QCOMPARE(MinRateFromText(u"abc"), std::optional<double>(0.0));
+    QCOMPARE(MinRateFromText(u"100.5"), std::nullopt);
+    QCOMPARE(MinRateFromText(QString(400, '9')), std::nullopt);
+    QCOMPARE(MinRateFromText(QString(400, '0')), std::optional<double>(0.0));
 }
 
 void TstSpellCheck::dictionaryInputFilter_data()

@@ -4,6 +4,8 @@
 #include "lexicon/TextCodec.h"
 
 #include <QFile>
+
+#include <sys/stat.h>
 #include "lexicon/WordCipher.h"
 
 namespace TestSupport {
@@ -58,6 +60,11 @@ void writeFile(const QString &path, const QByteArray &bytes)
     QFile file(path);
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         file.write(bytes);
+}
+
+bool makeFifo(const QString &path)
+{
+    return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
 }
 
 } // namespace TestSupport

@@ -19,4 +19,6 @@ QByteArray synonymFile();
 QByteArray homonymFile(int lines);
 // Writes bytes to a file, creating or replacing it.
 void writeFile(const QString &path, const QByteArray &bytes);
+// A named pipe with no writer at path; false where pipes cannot be made.
+bool makeFifo(const QString &path);
 } // namespace TestSupport

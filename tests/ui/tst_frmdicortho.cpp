@@ -83,6 +83,7 @@ private slots:
     void buttonsNeedTwoCharacters();
     void copyNoticeOncePerOpening();
     void unreadableListIsTold();
+    void outOfRangeRateIsRefused();
 
 private:
     TestSupport::SpellingLists data;
@@ -231,6 +232,19 @@ void TstFrmDicOrtho::unreadableListIsTold()
     QVERIFY(w.warnings.front().contains("''Z''"));
     QVERIFY(w.items().isEmpty());
     QVERIFY(w.solution().isEmpty());
+}
+
+void TstFrmDicOrtho::outOfRangeRateIsRefused()
+{
+    Window w("", data);
+    QLineEdit *rate = w.get<QLineEdit>("TxtTaux");
+    // Too many digits to hold: once read as 0, which let every word of the
+    // length through.
+    rate->setText(QString(400, '9'));
+    w.check("Cheval");
+    QCOMPARE(w.warnings, QStringList {FrmDicOrtho::RateOutOfRangeText});
+    QCOMPARE(rate->text(), QStringLiteral("80"));
+    QCOMPARE(w.items(), (QStringList {"Suggestions :", rule(), "chenal", "cheval", "chevale"}));
 }
 
 QTEST_MAIN(TstFrmDicOrtho)

@@ -232,6 +232,7 @@ private slots:
     void failedLoadKeepsSearchOff()
     {
         m_errors.dataLoadFailed = true;
+        m_errors.synonymsLoadFailed = true;
         auto window = openInteractive();
         QCOMPARE(m_messages.size(), 1);
         QCOMPARE(m_messages.first().icon, QMessageBox::Critical);
@@ -242,6 +243,20 @@ private slots:
         QVERIFY(!button(*window, "CmdRechercher1")->isEnabled());
         QVERIFY(!button(*window, "CmdRechercher2")->isEnabled());
         QCOMPARE(itemsOf(child<QListWidget>(*window, "Lst12")), QStringList {QStringLiteral("beau")});
+    }
+
+    // A homonyms file that failed alone: the window says which data is
+    // missing, and the synonyms, which loaded, can still be searched.
+    void homonymFailureKeepsSynonymSearch()
+    {
+        m_errors.dataLoadFailed = true;
+        auto window = openInteractive();
+        QCOMPARE(m_messages.size(), 1);
+        QCOMPARE(m_messages.first().text,
+                 QStringLiteral("Impossible de charger les données ''homonymes''                 \r\nErreur interne 110."));
+        QCOMPARE(child<QListWidget>(*window, "Lst14")->count(), 0);
+        QTest::keyClicks(combo(*window)->lineEdit(), QStringLiteral("beau"));
+        QVERIFY(button(*window, "CmdRechercher1")->isEnabled());
     }
 
 private:

@@ -194,20 +194,69 @@ private slots:
         QCOMPARE(data.words.wordCount(), 0);
     }
 
-    void unreadableSynonymsFileIsAnOtherError()
+    // Something that is there but is not a readable file, in place of
+    // either data file: a directory, or a named pipe with no writer, which
+    // must not hold the start. The user is told as for a missing file.
+    void unreadableDataFileIsReportedLikeAMissingOne_data()
     {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<bool>("pipe");
+        QTest::newRow("listsyno.ret directory") << "listsyno.ret" << false;
+        QTest::newRow("listsyno.ret pipe") << "listsyno.ret" << true;
+        QTest::newRow("listhomo.ret directory") << "listhomo.ret" << false;
+        QTest::newRow("listhomo.ret pipe") << "listhomo.ret" << true;
+    }
+    void unreadableDataFileIsReportedLikeAMissingOne()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(bool, pipe);
         DataDir dir;
-        // A directory in place of the file can be found but not read.
-        QFile::remove(dir.path("listsyno.ret"));
-        QVERIFY(QDir().mkdir(dir.path("listsyno.ret")));
+        const QString path = dir.path(fileName.toLatin1().constData());
+        QFile::remove(path);
+        if (pipe)
+            QVERIFY(TestSupport::makeFifo(path));
+        else
+            QVERIFY(QDir().mkdir(path));
         LexiconData data;
         InternalErrorReport errors;
         const Run run = load(data, errors, dir.appDir(), readerWith(sampleWordList()));
-        QCOMPARE(errors.errorCode, QStringLiteral("Interne 106"));
-        QVERIFY(run.messages.isEmpty());
-        QVERIFY(!errors.dataLoadFailed);
-        QVERIFY(run.emergencyStop);
+        const bool synonyms = fileName == QLatin1String("listsyno.ret");
         QCOMPARE(run.stages.last(), QStringLiteral("TimFin"));
+        QCOMPARE(run.messages.size(), 1);
+        QCOMPARE(run.messages.first(),
+                 QStringLiteral("Erreur n° 53 - Interne 104\r\n")
+                     + (synonyms ? QStringLiteral("Impossible de charger le dictionnaire.")
+                                 : QStringLiteral("Impossible de charger le dictionnaire des homonymes."))
+                     + QStringLiteral("\r\nLe fichier ''%1'' est introuvable ou corrompu.      ").arg(fileName));
+        QVERIFY(run.errorText.contains(QStringLiteral("Fichier illisible : %1").arg(fileName)));
+        QVERIFY(errors.dataLoadFailed);
+        // Only a failed synonyms file turns the synonym search off.
+        QCOMPARE(errors.synonymsLoadFailed, synonyms);
+        if (!synonyms)
+            QCOMPARE(data.synonyms.block(0).first(), QStringLiteral("amot1@synonyme1"));
+    }
+
+    // A word list that reads without error but gives no record: the
+    // loading report says so, and the chain still ends in the main window.
+    void wordListWithoutRecordIsReported_data()
+    {
+        QTest::addColumn<QByteArray>("item");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("line feeds only") << QByteArray("\n\n\n\n");
+        QTest::newRow("no line end") << QByteArray("cheval@val@al@cheval@0@2@NOM");
+    }
+    void wordListWithoutRecordIsReported()
+    {
+        QFETCH(QByteArray, item);
+        DataDir dir;
+        LexiconData data;
+        InternalErrorReport errors;
+        const Run run = load(data, errors, dir.appDir(), readerWith(item));
+        QCOMPARE(run.stages.size(), 12);
+        QVERIFY(run.errorText.startsWith(QStringLiteral("Erreur n° 62 - Interne 107.")));
+        QVERIFY(run.errorText.contains(QStringLiteral("Aucune ligne utilisable dans 3_LISTE_DES_MOTS.")));
+        QVERIFY(run.emergencyStop);
+        QCOMPARE(data.words.recordCount(), 0);
     }
 
     void errorWindowTextIsBuiltOnce()

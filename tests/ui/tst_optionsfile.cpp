@@ -1,5 +1,6 @@
 #include "FileSizeLimit.h"
 #include "lexicon/TextCodec.h"
+#include "support/TestSupport.h"
 #include "ui/main/OptionsFile.h"
 
 #include <QDir>
@@ -198,6 +199,20 @@ private slots:
                                  saved.categoryFilter.has_value(), saved.excludeConjugated.has_value()};
         for (int i = 0; i < 6; ++i)
             QCOMPARE(present[i], i < valuesRead);
+    }
+
+    // A named pipe in place of the file would hold the start for ever if it
+    // were opened like a file; it is read as unreadable, and so is a
+    // directory, and the defaults apply.
+    void pipeOrDirectoryReadsAsUnreadable()
+    {
+        QVERIFY(TestSupport::makeFifo(path()));
+        QVERIFY(!OptionsFile::readPreferences(path()));
+        QVERIFY(!OptionsFile::readSearchOptions(path()).richRhymes);
+        QVERIFY(QFile::remove(path()));
+        QVERIFY(QDir().mkdir(path()));
+        QVERIFY(!OptionsFile::readPreferences(path()));
+        QVERIFY(QDir().rmdir(path()));
     }
 
     void missingOrShortFile()

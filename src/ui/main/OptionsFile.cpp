@@ -1,9 +1,9 @@
 #include "ui/main/OptionsFile.h"
 
+#include "lexicon/RegularFile.h"
 #include "lexicon/TextCodec.h"
 #include "search/RhymeGenre.h"
 
-#include <QFile>
 #include <QSaveFile>
 
 namespace {
@@ -12,10 +12,12 @@ constexpr qint64 kReadLimit = 64 * 1024;
 
 std::optional<QStringList> readLines(const QString &filePath)
 {
-    QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly))
+    // Anything but a regular file (a pipe would hold the start for ever)
+    // counts as unreadable, and the defaults apply.
+    const RegularFileRead file = ReadRegularFile(filePath, kReadLimit);
+    if (!file.ok())
         return std::nullopt;
-    const QString text = TextCodec::fromWindows1252(file.read(kReadLimit));
+    const QString text = TextCodec::fromWindows1252(file.bytes);
     if (text.contains(QStringLiteral("\r\n")))
         return text.split(QStringLiteral("\r\n"));
     return text.split(QLatin1Char('\n'));

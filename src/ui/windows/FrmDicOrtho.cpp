@@ -58,6 +58,8 @@ private:
 const QString FrmDicOrtho::SearchingText = QStringLiteral("Recherche en cours...");
 const QString FrmDicOrtho::ValidText = QStringLiteral("L'orthographe du mot est valide.");
 const QString FrmDicOrtho::NoSolutionText = QStringLiteral("Aucune solution.");
+const QString FrmDicOrtho::RateOutOfRangeText =
+    QStringLiteral("Le taux mini doit être compris entre 0 et 100.\r\nLe taux habituel de 80 est repris.");
 const QString FrmDicOrtho::CopiedText = QStringLiteral("Le mot sélectionné a été copié dans le presse-papier.      ");
 const QString FrmDicOrtho::HeaderRule = QString(26, QLatin1Char('-'));
 
@@ -279,7 +281,14 @@ void FrmDicOrtho::check()
         return;
     }
     m_list = *list;
-    const SpellCheckResult result = SpellCheck(word, m_list, Chk1->isChecked(), LeadingNumber(TxtTaux->text()));
+    std::optional<double> minRate = MinRateFromText(TxtTaux->text());
+    if (!minRate) {
+        // Refused, and the field is set back to the usual rate.
+        globals.messageAnswer = showWarning(RateOutOfRangeText);
+        TxtTaux->setText(QString::number(DefaultMinRate));
+        minRate = DefaultMinRate;
+    }
+    const SpellCheckResult result = SpellCheck(word, m_list, Chk1->isChecked(), *minRate);
     switch (result.verdict) {
     case SpellVerdict::WordValid:
         LblSolution->setText(ValidText);

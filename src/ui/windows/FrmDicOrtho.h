@@ -29,6 +29,7 @@ public:
     static const QString ValidText;
     static const QString NoSolutionText;
     static const QString CopiedText;
+    static const QString RateOutOfRangeText;
     static const QString HeaderRule;
     static QString solutionsText(int count);
     static QString unreadableListText(const QString &word);

@@ -301,7 +301,7 @@ void FrmListSyno::load()
     Cmdn[0]->setEnabled(false);
 
     if (m_errors.dataLoadFailed)
-        present(QMessageBox::Critical, AppGlobals::messageTitle(), dataLoadFailedMessage());
+        present(QMessageBox::Critical, AppGlobals::messageTitle(), dataLoadFailedMessage(m_errors.synonymsLoadFailed));
     else
         Lst14->addItems(HomonymPage::fillHomonymHeadwords(m_data.homonyms));
 
@@ -331,13 +331,13 @@ void FrmListSyno::onCbo2Change()
     Txt2->setText(text.toLower());
     if (text.size() < CandidateLines::ShortestWord)
         setSearchButtonsEnabled(false);
-    else if (!m_errors.dataLoadFailed)
+    else if (!m_errors.synonymsLoadFailed)
         setSearchButtonsEnabled(true);
 }
 
 void FrmListSyno::onCbo2Click()
 {
-    setSearchButtonsEnabled(true);
+    setSearchButtonsEnabled(!m_errors.synonymsLoadFailed);
     Txt2->setText(Cbo2->currentText().toLower());
 }
 
@@ -493,9 +493,10 @@ void FrmListSyno::lookUpOnce(const QString &word, QWidget *mainWindow)
     open(mainWindow);
 }
 
-QString FrmListSyno::dataLoadFailedMessage()
+QString FrmListSyno::dataLoadFailedMessage(bool synonymsFailed)
 {
-    return lines({QStringLiteral("Impossible de charger les données ''synonymes''                 "),
+    return lines({synonymsFailed ? QStringLiteral("Impossible de charger les données ''synonymes''                 ")
+                                 : QStringLiteral("Impossible de charger les données ''homonymes''                 "),
                   QStringLiteral("Erreur interne 110.")});
 }
 

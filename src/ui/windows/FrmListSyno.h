@@ -53,7 +53,7 @@ public:
 
     static QString helpTitle(int page);
     static QString helpText(int page);
-    static QString dataLoadFailedMessage();
+    static QString dataLoadFailedMessage(bool synonymsFailed = true);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

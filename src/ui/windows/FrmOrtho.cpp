@@ -158,7 +158,7 @@ void FrmOrtho::check()
     }
     m_list = *list;
     const SpellCheckResult result = SpellCheck(word, m_list, globals.preferences.spellPlusMinusOne != 0,
-                                               LeadingNumber(TxtTaux->text()));
+                                               MinRateFromText(TxtTaux->text()).value_or(DefaultMinRate));
     switch (result.verdict) {
     case SpellVerdict::WordValid:
         goOnWithSearch();

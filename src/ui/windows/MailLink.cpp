@@ -57,14 +57,12 @@ QString MailLinkText(const QString &to, const QString &cc, const QString &bcc,
     if (recipients.isEmpty())
         return {};
 
+    // Subject and body are encoded alike: a "&", "?", "=" or "#" left as
+    // typed would add a recipient or a field to the link, or cut it short.
     QString tail;
-    if (!subject.isEmpty()) {
-        // A "#" would start the link's fragment: the mail program would drop
-        // the rest of the subject and the whole message text.
-        QString kept = subject;
-        kept.replace(QLatin1Char('#'), QStringLiteral("%23"));
-        tail += QStringLiteral("&Subject=") + kept;
-    }
+    const QString encodedSubject = PercentEncode(subject);
+    if (!encodedSubject.isEmpty())
+        tail += QStringLiteral("&Subject=") + encodedSubject;
     const QString encodedBody = PercentEncode(body);
     if (!encodedBody.isEmpty())
         tail += QStringLiteral("&Body=") + encodedBody;
