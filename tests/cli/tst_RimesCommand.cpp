@@ -176,7 +176,7 @@ void TestRimesCommand::helpAndExport()
 void TestRimesCommand::userTextIsNotAFormat()
 {
     RimesParse parse = ParseRimesArguments({"%1"});
-    QCOMPARE(parse.error, u"Le mot « %1 » est trop court : il faut au moins 3 caractères admis "
+    QCOMPARE(parse.error, u"Le mot « %1 » est trop court : il faut au moins 2 caractères admis "
                           u"(lettres, lettres accentuées, trait d'union)."_qs);
     parse = ParseRimesArguments({"%2%1"});
     QVERIFY(parse.error.startsWith(u"Le mot « %2%1 » est trop court"_qs));
