@@ -3,10 +3,12 @@ import argparse
 import collections
 import os
 
-from . import cipher, datasizes, forms, homonyms, soundlists, spelling, synonyms, thesaurus, wordgames
+from . import (cipher, datasizes, forms, homonyms, littre_notes, littre_review, soundlists, spelling,
+               synonyms, thesaurus, wordgames)
 from .espeak import Espeak
 from .pronounce import Pronouncer
 from .report import Report
+from .verse import VerseCount
 from .sources import PACKAGES, Sources
 from .wordlist import MAX_LINES, build_lines, choose
 from .writers import lines_crlf, write_bytes
@@ -23,13 +25,30 @@ def _word_list(src, key, report, common, thes):
     wanted = [e for e in entries
               if not (e.conjugated and max(common.get(e.lemma, 0), common.get(e.form, 0)) == 0)]
     voice = Espeak(os.path.join(src.cache_dir, "ipa-cache.json"))
-    pronouncer = Pronouncer(voice)
+    notes = littre_notes.read_notes() if littre_notes.available() else {}
+    pronouncer = Pronouncer(voice, VerseCount(notes))
     pronouncer.prepare(wanted)
     voice.save()
     lines = build_lines(wanted, pronouncer, common, report)
     chosen = choose(lines, key, report)
+    _review_against_dictionary(chosen, notes, src, report, pronouncer)
     assert 70000 <= len(chosen) <= MAX_LINES, len(chosen)
     return chosen, lexicon, pronouncer
+
+
+def _review_against_dictionary(lines, notes, src, report, pronouncer):
+    if not notes:
+        report.add("Notes du dictionnaire", ["absentes : pas de comparaison"])
+        return
+    finals, counts = littre_review.disagreements(lines, notes)
+    compared = len({l.headword for l in lines if not l.conjugated and l.headword in notes})
+    littre_review.write(os.path.join(src.cache_dir, "littre-review.txt"), finals, counts, compared)
+    report.add("Notes du dictionnaire", [
+        "mots comparés : %d" % compared,
+        "consonne finale dite ou muette, désaccords : %d" % len(finals),
+        "syllabes, désaccords : %d" % len(counts),
+        "diérèses prises des notes : %d lignes" % pronouncer.verse.changed,
+    ])
 
 
 def _largest(counter, n=12):

@@ -143,6 +143,20 @@ FIXED = {
     "transit/transir": "tʁɑ̃zi", "hélas/héler": "ela", "freesia": "fʁezja",
     "freesias": "fʁezja", "wellingtonia": "wɛliŋtɔnja", "squaw": "skwo", "squaws": "skwo", "mille": "mil", "village": "vilaʒ", "villa": "vila", "lille": "lil",
     "distiller": "distile", "osciller": "ɔsile", "vaciller": "vasije",
+    # final consonants the voice drops, reading the word as English
+    "luth": "lyt", "luths": "lyt", "mammouth": "mamut", "mammouths": "mamut", "bismuth": "bismyt",
+    "vermouth": "vɛʁmut", "vermouths": "vɛʁmut", "loch": "lɔk", "lochs": "lɔk", "aneth": "anɛt",
+    "bizuth": "bizyt", "bizuths": "bizyt",
+    # -ay- and -oy- said a-y and o-y, not è-y and oi-y
+    "papaye": "papaj", "papayes": "papaj", "papayer": "papaje", "papayers": "papaje",
+    "cobaye": "kɔbaj", "cobayes": "kɔbaj", "fayot": "fajo", "fayots": "fajo", "fayoter": "fajɔte",
+    "mayonnaise": "majɔnɛz", "mayonnaises": "majɔnɛz", "bayadère": "bajadɛʁ", "bayadères": "bajadɛʁ",
+    "maya": "maja", "mayas": "maja", "boyard": "bɔjaʁ", "boyards": "bɔjaʁ", "goyave": "ɡɔjav",
+    "goyaves": "ɡɔjav", "goyavier": "ɡɔjavje", "goyaviers": "ɡɔjavje",
+    # -ill- said with l: the voice doubles the glide
+    "billion": "biljɔ̃", "billions": "biljɔ̃", "trillion": "tʁiljɔ̃", "trillions": "tʁiljɔ̃",
+    "quadrillion": "kadʁiljɔ̃", "quadrillions": "kadʁiljɔ̃", "chinchilla": "ʃɛ̃ʃila",
+    "chinchillas": "ʃɛ̃ʃila",
 }
 
 # Learned and borrowed words whose final s is sounded ("cosmos", "ibis", "madras").

@@ -121,7 +121,7 @@ def build_lines(entries, pronouncer, common, report):
     family = family_sizes(e.lemma for e in pron if len(e.lemma) >= 4 and " " not in e.lemma)
     lines = {}
     for e, ph in pron.items():
-        exact, approx, syl = keys(ph)
+        exact, approx, syl = pronouncer.keys(e, ph)
         c = max(common.get(e.lemma, 0), common.get(e.form, 0))
         if e.is_verb and c and e.tags and e.tags[0][:2] in ("V0", "V3"):
             c += 20  # irregular verbs are the common ones
