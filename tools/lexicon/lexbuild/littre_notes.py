@@ -55,9 +55,9 @@ class Note:
         n = 0
         for m in re.finditer(r"(ou|i|u|y)-(?=[aeiouyéèêâôîû])", self.said):
             before = self.said[max(0, m.start() - 2):m.start()]
-            if len(before) == 2 and before[0] in "bcdfgkptv" and before[1] in "lr":
-                continue
-            if m.start() == 0 or self.said[m.start() - 1] in VOWEL_LETTERS:
+            if len(before) == 2 and before[0] in "bcdfgkptv" and before[1] in "lr" and m.group(1) != "u":
+                continue  # "u-i" after one: "bru-i-n'", where speech glides ("bruit")
+            if m.start() > 0 and self.said[m.start() - 1] in VOWEL_LETTERS:
                 continue
             n += 1
         return n
@@ -78,10 +78,14 @@ def _index(data):
 
 
 def headword_spellings(head):
-    """"PASSIONNÉ, ÉE" -> "passionné"; "SOUVENIR.1" -> "souvenir"."""
-    first = head.split(",")[0]
-    first = re.sub(r"\.\d+$", "", first).strip()
-    return first.lower()
+    """"PASSIONNÉ, ÉE" -> "passionné"; "SOUVENIR.1" -> "souvenir"; "RUINE, EE"
+    -> "ruiné" (some headwords lose the accent their feminine keeps)."""
+    head = re.sub(r"\.\d+$", "", head)
+    first, _, inflection = head.partition(",")
+    first = first.strip().lower()
+    if inflection.strip() in ("EE", "ÉE") and first.endswith("e"):
+        first = first[:-1] + "é"
+    return first
 
 
 def _closing(text, start):
@@ -106,7 +110,7 @@ def parse_note(entry_text):
     if close_at < 0:
         return None
     inner = re.sub(r"<[^>]+>", "", entry_text[open_at + 1:close_at])
-    said = re.split(r"[;,.]", inner)[0].strip()
+    said = re.sub(r"\s*-\s*", "-", re.split(r"[;,.]", inner)[0].strip())
     if not said or " " in said.strip() and not re.fullmatch(r"[\w'\-îûâêôéèàùç ]+", said):
         return None
     if not re.fullmatch(r"[a-zàâäéèêëîïôöùûüÿçœæ'\- ]+", said):

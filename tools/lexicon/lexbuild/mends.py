@@ -157,6 +157,22 @@ FIXED = {
     "billion": "biljɔ̃", "billions": "biljɔ̃", "trillion": "tʁiljɔ̃", "trillions": "tʁiljɔ̃",
     "quadrillion": "kadʁiljɔ̃", "quadrillions": "kadʁiljɔ̃", "chinchilla": "ʃɛ̃ʃila",
     "chinchillas": "ʃɛ̃ʃila",
+    # final consonants, reviewed where the dictionary's notes and the voice disagree
+    "satisfecit": "satisfesit", "accessit": "aksesit", "cens": "sɑ̃s", "oblong": "ɔblɔ̃",
+    "barlong": "baʁlɔ̃", "dugong": "dyɡɔ̃", "écang": "ekɑ̃", "camus": "kamy", "cabus": "kaby",
+    "vivat": "vivat", "vivats": "vivat", "entrelacs": "ɑ̃tʁəla", "oaristys": "ɔaʁistis",
+    "guet-apens": "ɡɛtapɑ̃", "guets-apens": "ɡɛtapɑ̃", "casoar": "kazɔaʁ", "casoars": "kazɔaʁ",
+    "bath": "bat", "radoub": "ʁadu", "radoubs": "ʁadu", "suspens": "syspɑ̃", "about": "abu",
+    "abouts": "abu", "raout": "ʁaut", "raouts": "ʁaut", "agnus-castus": "aɡnyskastys",
+    "sprat": "spʁat", "sprats": "spʁat", "fez": "fɛz", "houp": "up", "hypocras": "ipɔkʁas",
+    "ovibos": "ɔvibɔs", "pipit": "pipit", "pipits": "pipit", "spath": "spat", "spaths": "spat",
+    "turbith": "tyʁbit", "cos": "kɔs", "pat": "pat", "raz": "ʁa", "obit": "ɔbit", "obits": "ɔbit",
+    "comput": "kɔ̃pyt", "computs": "kɔ̃pyt", "fiat": "fjat", "lods": "lo", "zend": "zɛ̃d",
+    "azoth": "azɔt", "amict": "ami", "amicts": "ami", "flint": "flint", "knout": "knut",
+    "knouts": "knut", "livet": "livɛ", "tacet": "tasɛt", "taler": "talɛʁ", "talers": "talɛʁ",
+    "lampas": "lɑ̃pas", "brisis": "bʁizi", "koumis": "kumis", "stater": "statɛʁ",
+    "staters": "statɛʁ", "tophet": "tɔfɛt", "cajeput": "kaʒpyt", "burnous": "byʁnus",
+    "haï": "ai", "haïe": "ai", "haïs": "ai", "haïes": "ai", "haït": "ai",
 }
 
 # Learned and borrowed words whose final s is sounded ("cosmos", "ibis", "madras").

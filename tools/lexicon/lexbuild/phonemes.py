@@ -195,6 +195,8 @@ def mute_e_count(form):
             continue  # final -es, -ent, -er, -ez, -et: said or silent, never a mute e inside
         if len(cons) == 1 and cons != "x":
             count += 1
+        elif cons == "ss" and i == 1 and word[0] == "r":
+            count += 1  # "ressembler", "ressouvenir": re- keeps its mute e before ss
         elif len(cons) == 2 and (cons[0] in OBSTRUENT_LETTERS and cons[1] in "lr" or cons in ("ch", "ph", "th", "gn")):
             count += 1
     return count
@@ -208,8 +210,23 @@ def verse_syllables(form, phonemes):
     schwas = sum(1 for p in ph if p == "ə")
     counted = spoken + max(0, mute_e_count(form) - schwas)
     # an e the voice said as a full vowel ("revolver", "designer") is no mute e:
-    # the count never passes the written vowels
-    return min(counted, max(spoken, written_vowel_groups(form)))
+    # the count never passes the written vowels, two vowels said apart in one
+    # written group ("cruellement", "naïveté") counting two
+    return min(counted, max(spoken, written_vowel_groups(form) + spoken_hiatus(ph)))
+
+
+def spoken_hiatus(ph):
+    """Vowels said apart with nothing or only their own glide between them
+    ("kʁyɛl", "pʁijɛʁ", "ebluwismɑ̃"; not "stiwaʁt")."""
+    own_glide = {"i": "j", "y": "ɥ", "u": "w"}
+    n = 0
+    for i in range(len(ph) - 1):
+        if not is_vowel(ph[i]):
+            continue
+        nxt = ph[i + 1]
+        if is_vowel(nxt) or (nxt == own_glide.get(ph[i]) and i + 2 < len(ph) and is_vowel(ph[i + 2])):
+            n += 1
+    return n
 
 
 def written_vowel_groups(form):

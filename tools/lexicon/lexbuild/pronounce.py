@@ -119,7 +119,8 @@ def mend_glides(ph, form=""):
         if p == "w" and nxt is not None and is_vowel(nxt) and after_cluster and ou_vowel:
             out.extend(["u", "w"])
             continue
-        if p == "w" and nxt is not None and not is_vowel(nxt) and i > 0 and not is_vowel(ph[i - 1]):
+        if p == "w" and nxt is not None and not is_vowel(nxt) and nxt not in ("j", "w", "ɥ") \
+                and i > 0 and not is_vowel(ph[i - 1]):
             out.append("u")
             continue
         out.append(p)

@@ -12,13 +12,16 @@ OBSTRUENTS = {"p", "b", "t", "d", "k", "ɡ", "f", "v"}
 
 
 def glides_after_consonant(ph):
-    """Places where a glide stands between a plain consonant and a vowel ("lj-ɛ̃")."""
+    """Places where a glide stands before a vowel after a plain consonant or at the
+    start of the word ("lj-ɛ̃", "w-iʁ")."""
     n = 0
-    for i in range(1, len(ph) - 1):
-        if ph[i] not in GLIDES or not is_vowel(ph[i + 1]) or is_vowel(ph[i - 1]) or ph[i - 1] in GLIDES:
+    for i in range(0, len(ph) - 1):
+        if ph[i] not in GLIDES or not is_vowel(ph[i + 1]):
             continue
-        if ph[i - 1] in LIQUIDS and i >= 2 and ph[i - 2] in OBSTRUENTS:
-            continue  # "prière": said apart already
+        if i > 0 and (is_vowel(ph[i - 1]) or ph[i - 1] in GLIDES):
+            continue
+        if ph[i - 1] in LIQUIDS and i >= 2 and ph[i - 2] in OBSTRUENTS and ph[i] != "ɥ":
+            continue  # "prière": said apart already; "bruine" is not
         n += 1
     return n
 
@@ -44,6 +47,8 @@ class VerseCount:
         for note, own in self.notes_for(entry):
             if own and note.final_consonant_said != (bool(ph) and not is_vowel(ph[-1])):
                 continue  # the note says another word ("lionne" read "li-o-né")
+            if own and note.mixed:
+                continue  # homographs disagree ("ruiné"): the lemma's note decides
             same_word = own or entry.form.rstrip("s").rstrip("e") == entry.lemma.rstrip("e")
             if note.verse and same_word and 0 < note.verse - syllables <= places:
                 self.changed += 1
