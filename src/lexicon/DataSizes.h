@@ -15,6 +15,6 @@ inline constexpr int kAnacyclicCount = 571;
 inline constexpr int kPalindromeCount = 77;
 // Lines of the word list and of the two rhyme-sound lists.
 inline constexpr int kWordCount = 88000;
-inline constexpr int kExactSoundCount = 4561;
-inline constexpr int kApproxSoundCount = 746;
+inline constexpr int kExactSoundCount = 4557;
+inline constexpr int kApproxSoundCount = 745;
 } // namespace DataSizes

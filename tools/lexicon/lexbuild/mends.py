@@ -169,9 +169,20 @@ FIXED = {
     "turbith": "tyʁbit", "cos": "kɔs", "pat": "pat", "raz": "ʁa", "obit": "ɔbit", "obits": "ɔbit",
     "comput": "kɔ̃pyt", "computs": "kɔ̃pyt", "fiat": "fjat", "lods": "lo", "zend": "zɛ̃d",
     "azoth": "azɔt", "amict": "ami", "amicts": "ami", "flint": "flint", "knout": "knut",
-    "knouts": "knut", "livet": "livɛ", "tacet": "tasɛt", "taler": "talɛʁ", "talers": "talɛʁ",
-    "lampas": "lɑ̃pas", "brisis": "bʁizi", "koumis": "kumis", "stater": "statɛʁ",
-    "staters": "statɛʁ", "tophet": "tɔfɛt", "cajeput": "kaʒpyt", "burnous": "byʁnus",
+    "knouts": "knut", "livet": "livɛ", "tacet": "tasɛt", "taler:NOM": "talɛʁ", "talers:NOM": "talɛʁ",
+    "lampas": "lɑ̃pas", "brisis": "bʁizi", "koumis": "kumis", "stater:NOM": "statɛʁ",
+    "staters:NOM": "statɛʁ", "tophet": "tɔfɛt", "cajeput": "kaʒpyt", "burnous": "byʁnus",
+    # French words and loanwords the voice still read as English
+    "browniennement": "bʁonjɛnmɑ̃", "brownien": "bʁonjɛ̃", "browniens": "bʁonjɛ̃",
+    "brownienne": "bʁonjɛn", "browniennes": "bʁonjɛn", "essarter": "esaʁte", "enter:VER": "ɑ̃te",
+    "queer": "kwiʁ", "queers": "kwiʁ", "azerty": "azɛʁti", "ch'timi": "ʃtimi", "ch'timis": "ʃtimi",
+    "n-uple": "ɛnypl", "n-uples": "ɛnypl", "dos-nu": "dony", "dos-nus": "dony", "époxy": "epɔksi",
+    "karst": "kaʁst", "karsts": "kaʁst", "marks": "maʁk", "cartoon": "kaʁtun", "cartoons": "kaʁtun",
+    "derny": "dɛʁni", "dernys": "dɛʁni", "puncheuse": "pœnʃøz", "puncheuses": "pœnʃøz",
+    "telson": "tɛlsɔn", "telsons": "tɛlsɔn", "wombat": "wɔ̃ba", "wombats": "wɔ̃ba", "looch": "lɔk",
+    "flysch": "fliʃ", "wargame": "waʁɡɛm", "wargames": "waʁɡɛm", "patchwork": "patʃwœʁk",
+    "patchworks": "patʃwœʁk", "breakfast": "bʁɛkfœst", "breakfasts": "bʁɛkfœst",
+    "succinct": "syksɛ̃", "succincts": "syksɛ̃", "cuider": "kɥide",
     "haï": "ai", "haïe": "ai", "haïs": "ai", "haïes": "ai", "haït": "ai",
 }
 
