@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Installs what the build, the tests and the program need on Debian 12 (run as root).
+# Installs what the build, the tests and the program need on Debian 12 (run as
+# root), and the packages named as arguments (what another script needs).
 # The tests of the installed copy check it with desktop-file-utils, appstream
 # and man-db; clang brings libFuzzer and the sanitizers for the fuzz harnesses.
 set -euo pipefail
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
           libbenchmark-dev python3 xvfb xauth fonts-dejavu-core
           qt6-translations-l10n clang
-          desktop-file-utils appstream man-db)
+          desktop-file-utils appstream man-db "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

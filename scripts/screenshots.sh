@@ -6,15 +6,14 @@
 # first-start marker stay untouched.
 #
 # Usage: scripts/screenshots.sh [output directory]   (default: build/screenshots)
-# Needs Xvfb, xdotool and ImageMagick's import; the program must be built.
+# Needs Xvfb, xdotool and ImageMagick's import (installed when missing, as
+# root); the program must be built.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out="$(realpath -m "${1:-build/screenshots}")"
 app_dir=build/src/app
 [ -x "$app_dir/versalune" ] || { echo "Construisez d'abord le programme (scripts/build.sh)." >&2; exit 1; }
-for tool in Xvfb xdotool import; do
-  command -v "$tool" >/dev/null || { echo "Outil manquant : $tool" >&2; exit 1; }
-done
+bash scripts/install-deps.sh xdotool imagemagick
 
 mkdir -p "$out"
 work="$(mktemp -d)"

@@ -4,10 +4,12 @@ import collections
 import os
 import time
 
-from . import littre, cipher, datasizes, forms, homonyms, soundlists, spelling, synonyms, thesaurus, wordgames
+from . import (cipher, datasizes, forms, homonyms, littre, littre_notes, littre_review, soundlists, spelling,
+               synonyms, thesaurus, wordgames)
 from .espeak import Espeak
 from .pronounce import Pronouncer
 from .report import Report
+from .verse import VerseCount
 from .sources import PACKAGES, Sources
 from .commonness import Commonness
 from .wordlist import MAX_LINES, build_lines, choose, family_sizes
@@ -45,11 +47,13 @@ def _word_list(src, key, report, thes_common, thes):
     kept_forms = set(sorted(best, key=lambda f: -best[f])[:CANDIDATE_FORMS])
     wanted = [e for e in attested if e.form in kept_forms]
     voice = Espeak(os.path.join(src.cache_dir, "ipa-cache.json"))
-    pronouncer = Pronouncer(voice)
+    notes = littre_notes.read_notes() if littre_notes.available() else {}
+    pronouncer = Pronouncer(voice, VerseCount(notes))
     pronouncer.prepare(wanted)
     voice.save()
     lines = build_lines(wanted, pronouncer, figures, report)
     chosen = choose(lines, key, report)
+    _review_against_dictionary(chosen, notes, src, report, pronouncer)
     assert 70000 <= len(chosen) <= MAX_LINES, len(chosen)
     _coverage(common, attested, chosen, report)
     return chosen, lexicon, pronouncer
@@ -100,6 +104,21 @@ def _coverage(common, entries, chosen, report, top=2000):
         "formes absentes (exemples) : " + ", ".join(missing[:40]),
     ])
     return forms_held, forms_total
+
+
+def _review_against_dictionary(lines, notes, src, report, pronouncer):
+    if not notes:
+        report.add("Notes du dictionnaire", ["absentes : pas de comparaison"])
+        return
+    finals, counts = littre_review.disagreements(lines, notes)
+    compared = len({l.headword for l in lines if not l.conjugated and l.headword in notes})
+    littre_review.write(os.path.join(src.cache_dir, "littre-review.txt"), finals, counts, compared)
+    report.add("Notes du dictionnaire", [
+        "mots comparés : %d" % compared,
+        "consonne finale dite ou muette, désaccords : %d" % len(finals),
+        "syllabes, désaccords : %d" % len(counts),
+        "diérèses prises des notes : %d lignes" % pronouncer.verse.changed,
+    ])
 
 
 def _largest(counter, n=12):

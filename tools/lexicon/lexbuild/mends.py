@@ -143,6 +143,47 @@ FIXED = {
     "transit/transir": "tʁɑ̃zi", "hélas/héler": "ela", "freesia": "fʁezja",
     "freesias": "fʁezja", "wellingtonia": "wɛliŋtɔnja", "squaw": "skwo", "squaws": "skwo", "mille": "mil", "village": "vilaʒ", "villa": "vila", "lille": "lil",
     "distiller": "distile", "osciller": "ɔsile", "vaciller": "vasije",
+    # final consonants the voice drops, reading the word as English
+    "luth": "lyt", "luths": "lyt", "mammouth": "mamut", "mammouths": "mamut", "bismuth": "bismyt",
+    "vermouth": "vɛʁmut", "vermouths": "vɛʁmut", "loch": "lɔk", "lochs": "lɔk", "aneth": "anɛt",
+    "bizuth": "bizyt", "bizuths": "bizyt",
+    # -ay- and -oy- said a-y and o-y, not è-y and oi-y
+    "papaye": "papaj", "papayes": "papaj", "papayer": "papaje", "papayers": "papaje",
+    "cobaye": "kɔbaj", "cobayes": "kɔbaj", "fayot": "fajo", "fayots": "fajo", "fayoter": "fajɔte",
+    "mayonnaise": "majɔnɛz", "mayonnaises": "majɔnɛz", "bayadère": "bajadɛʁ", "bayadères": "bajadɛʁ",
+    "maya": "maja", "mayas": "maja", "boyard": "bɔjaʁ", "boyards": "bɔjaʁ", "goyave": "ɡɔjav",
+    "goyaves": "ɡɔjav", "goyavier": "ɡɔjavje", "goyaviers": "ɡɔjavje",
+    # -ill- said with l: the voice doubles the glide
+    "billion": "biljɔ̃", "billions": "biljɔ̃", "trillion": "tʁiljɔ̃", "trillions": "tʁiljɔ̃",
+    "quadrillion": "kadʁiljɔ̃", "quadrillions": "kadʁiljɔ̃", "chinchilla": "ʃɛ̃ʃila",
+    "chinchillas": "ʃɛ̃ʃila",
+    # final consonants, reviewed where the dictionary's notes and the voice disagree
+    "satisfecit": "satisfesit", "accessit": "aksesit", "cens": "sɑ̃s", "oblong": "ɔblɔ̃",
+    "barlong": "baʁlɔ̃", "dugong": "dyɡɔ̃", "écang": "ekɑ̃", "camus": "kamy", "cabus": "kaby",
+    "vivat": "vivat", "vivats": "vivat", "entrelacs": "ɑ̃tʁəla", "oaristys": "ɔaʁistis",
+    "guet-apens": "ɡɛtapɑ̃", "guets-apens": "ɡɛtapɑ̃", "casoar": "kazɔaʁ", "casoars": "kazɔaʁ",
+    "bath": "bat", "radoub": "ʁadu", "radoubs": "ʁadu", "suspens": "syspɑ̃", "about": "abu",
+    "abouts": "abu", "raout": "ʁaut", "raouts": "ʁaut", "agnus-castus": "aɡnyskastys",
+    "sprat": "spʁat", "sprats": "spʁat", "fez": "fɛz", "houp": "up", "hypocras": "ipɔkʁas",
+    "ovibos": "ɔvibɔs", "pipit": "pipit", "pipits": "pipit", "spath": "spat", "spaths": "spat",
+    "turbith": "tyʁbit", "cos": "kɔs", "pat": "pat", "raz": "ʁa", "obit": "ɔbit", "obits": "ɔbit",
+    "comput": "kɔ̃pyt", "computs": "kɔ̃pyt", "fiat": "fjat", "lods": "lo", "zend": "zɛ̃d",
+    "azoth": "azɔt", "amict": "ami", "amicts": "ami", "flint": "flint", "knout": "knut",
+    "knouts": "knut", "livet": "livɛ", "tacet": "tasɛt", "taler:NOM": "talɛʁ", "talers:NOM": "talɛʁ",
+    "lampas": "lɑ̃pas", "brisis": "bʁizi", "koumis": "kumis", "stater:NOM": "statɛʁ",
+    "staters:NOM": "statɛʁ", "tophet": "tɔfɛt", "cajeput": "kaʒpyt", "burnous": "byʁnus",
+    # French words and loanwords the voice still read as English
+    "browniennement": "bʁonjɛnmɑ̃", "brownien": "bʁonjɛ̃", "browniens": "bʁonjɛ̃",
+    "brownienne": "bʁonjɛn", "browniennes": "bʁonjɛn", "essarter": "esaʁte", "enter:VER": "ɑ̃te",
+    "queer": "kwiʁ", "queers": "kwiʁ", "azerty": "azɛʁti", "ch'timi": "ʃtimi", "ch'timis": "ʃtimi",
+    "n-uple": "ɛnypl", "n-uples": "ɛnypl", "dos-nu": "dony", "dos-nus": "dony", "époxy": "epɔksi",
+    "karst": "kaʁst", "karsts": "kaʁst", "marks": "maʁk", "cartoon": "kaʁtun", "cartoons": "kaʁtun",
+    "derny": "dɛʁni", "dernys": "dɛʁni", "puncheuse": "pœnʃøz", "puncheuses": "pœnʃøz",
+    "telson": "tɛlsɔn", "telsons": "tɛlsɔn", "wombat": "wɔ̃ba", "wombats": "wɔ̃ba", "looch": "lɔk",
+    "flysch": "fliʃ", "wargame": "waʁɡɛm", "wargames": "waʁɡɛm", "patchwork": "patʃwœʁk",
+    "patchworks": "patʃwœʁk", "breakfast": "bʁɛkfœst", "breakfasts": "bʁɛkfœst",
+    "succinct": "syksɛ̃", "succincts": "syksɛ̃", "cuider": "kɥide",
+    "haï": "ai", "haïe": "ai", "haïs": "ai", "haïes": "ai", "haït": "ai",
 }
 
 # Learned and borrowed words whose final s is sounded ("cosmos", "ibis", "madras").

@@ -1,6 +1,9 @@
 """Pronunciations of lexicon entries: the voice's reading, mended where it errs."""
+import re
+
 from . import mends
-from .phonemes import split_ipa, is_vowel
+from .phonemes import is_vowel, keys, split_ipa
+from .verse import VerseCount
 
 LIQUIDS = {"l", "ʁ"}
 OBSTRUENTS = {"p", "b", "t", "d", "k", "ɡ", "f", "v"}
@@ -96,10 +99,13 @@ def mend_nasal_palatal(form, ph):
     return out
 
 
-def mend_glides(ph):
+def mend_glides(ph, form=""):
     """Hiatus and semi-vowels as French says them: "prière" pri-yère, "rien" and
-    "nuit" one syllable; after a consonant and l or r the vowel stays ("cruel")."""
+    "nuit" one syllable; after a consonant and l or r the vowel stays ("cruel",
+    "trouer", "éblouir"); "ou" before a consonant is the vowel ("jouera": the
+    voice says a glide and loses a syllable)."""
     out = []
+    ou_vowel = re.search("ou[aeiouyéèêâîï]", form) is not None
     for i, p in enumerate(ph):
         nxt = ph[i + 1] if i + 1 < len(ph) else None
         after_cluster = i >= 2 and ph[i - 1] in LIQUIDS and ph[i - 2] in OBSTRUENTS
@@ -110,6 +116,13 @@ def mend_glides(ph):
             if not after_cluster or nxt == "i":
                 out.append("ɥ")
                 continue
+        if p == "w" and nxt is not None and is_vowel(nxt) and after_cluster and ou_vowel:
+            out.extend(["u", "w"])
+            continue
+        if p == "w" and nxt is not None and not is_vowel(nxt) and nxt not in ("j", "w", "ɥ") \
+                and i > 0 and not is_vowel(ph[i - 1]):
+            out.append("u")
+            continue
         out.append(p)
     return out
 
@@ -117,9 +130,9 @@ def mend_glides(ph):
 def mend_final_glide(form, ph):
     """A glide cannot end a word after a consonant or another glide: the voice says
     "secoues" as k + w and "fenouil" as n + w + j, where French says "ou"
-    ("secoue", "fenouille"); "inouï" ends on the vowel "i"."""
+    ("secoue", "fenouille"); "inouï", "inouïe" end on the vowel "i"."""
     if len(ph) >= 2 and ph[-1] == "j" and ph[-2] == "w":
-        return ph[:-2] + (["w", "i"] if form.endswith("ï") else ["u", "j"])
+        return ph[:-2] + (["w", "i"] if form.endswith(("ï", "ïe", "ïs", "ïes")) else ["u", "j"])
     if len(ph) >= 2 and ph[-1] in ("w", "ɥ") and not is_vowel(ph[-2]):
         return ph[:-1] + [{"w": "u", "ɥ": "y"}[ph[-1]]]
     return ph
@@ -152,13 +165,67 @@ def mend_verb_stems(entry, ph):
     return ph
 
 
-def mend_geminates(ph):
+def mend_geminates(ph, keep=()):
     out = []
     for p in ph:
-        if out and p == out[-1] and not is_vowel(p):
+        if out and p == out[-1] and not is_vowel(p) and p not in keep:
             continue
         out.append(p)
     return out
+
+
+FUTURE_TENSES = {"If", "K"}
+DOUBLE_R_VERBS = ("courir", "mourir", "quérir")
+
+
+def double_r_future(entry):
+    """"il courrait" says two r where "il courait" says one."""
+    return (entry.is_verb and entry.lemma.endswith(DOUBLE_R_VERBS) and "rr" in entry.form
+            and bool(FUTURE_TENSES & set(entry.tags)))
+
+
+def mend_future(entry, ph):
+    """Futures and conditionals the voice says as imperfects: "il jurerait" keeps
+    the e between its two r ("il jurait" has one), "il courrait" its double r."""
+    if not entry.is_verb or not FUTURE_TENSES & set(entry.tags):
+        return ph
+    if entry.lemma.endswith("rer") and "rer" in entry.form:
+        for i in range(1, len(ph) - 1):
+            if ph[i] == "ʁ" and ph[i + 1] == "ʁ":
+                return ph[:i + 1] + ["ə"] + ph[i + 1:]
+            if ph[i] == "ʁ" and ph[i + 1] == "ə" and i + 2 < len(ph) and ph[i + 2] == "ʁ":
+                return ph
+        return ph
+    if double_r_future(entry):
+        for i in range(len(ph) - 1, 0, -1):  # the r of the ending, not that of "parcourir"
+            if ph[i] == "ʁ" and is_vowel(ph[i - 1]):
+                if i + 1 < len(ph) and ph[i + 1] == "ʁ":
+                    return ph
+                return ph[:i] + ["ʁ"] + ph[i:]
+    return ph
+
+
+def mend_arguer(entry, ph):
+    """"arguer" says its u: ar-gu-er, il ar-gu-ait, j'ar-gue (the voice: "argue" as "orgue")."""
+    if not entry.lemma.endswith("arguer") or "ɡ" not in ph:
+        return ph
+    i = len(ph) - 1 - ph[::-1].index("ɡ")
+    nxt = ph[i + 1] if i + 1 < len(ph) else None
+    if nxt in ("y", "ɥ", "w"):
+        return ph
+    if nxt is not None and is_vowel(nxt) and nxt != "ə":
+        return ph[:i + 1] + ["ɥ"] + ph[i + 1:]
+    return ph[:i + 1] + ["y"] + ph[i + 1 + (nxt == "ə"):]
+
+
+def mend_infinitive(entry, ph):
+    """An infinitive in -er ends in "é": the voice reads some as English ("bronzer"
+    bronzeur, "zoner" zonr)."""
+    if entry.kind != "inf" or not entry.form.endswith("er") or not ph or ph[-1] == "e":
+        return ph
+    while ph and ph[-1] in ("ʁ", "ə", "œ", "ɛ"):
+        ph = ph[:-1]
+    return ph + ["e"]
 
 
 def mend_english_ending(form, ph, is_verb=False):
@@ -203,10 +270,15 @@ def mend_foreign_er(form, ph, verb_forms):
     return ph[:-1] + [vowel, "ʁ"]
 
 
-def mend_final_s(form, ph):
-    """The final s of learned and borrowed words is said: "cosmos", "synopsis"."""
-    if not (form in mends.SOUNDED_S or form.endswith(mends.SOUNDED_S_ENDINGS)):
-        return ph
+def mend_final_s(form, ph, known=()):
+    """The final s of learned and borrowed words is said: "cosmos", "synopsis";
+    not that of a plural ("taxis"), nor of "sursis", "châssis"."""
+    listed = form in mends.SOUNDED_S
+    if not listed:
+        if not form.endswith(mends.SOUNDED_S_ENDINGS) or form.endswith(("ssis", "rsis")):
+            return ph
+        if form[:-1] in known:
+            return ph
     if ph and is_vowel(ph[-1]):
         return ph + ["s"]
     return ph
@@ -274,8 +346,9 @@ def drop_english_plural(form, ph):
 
 
 class Pronouncer:
-    def __init__(self, voice):
+    def __init__(self, voice, verse=None):
         self.voice = voice
+        self.verse = verse or VerseCount()
         self.english = set()   # spellings still read as English after respelling
         self.french_looking = set()
         self.verb_forms = set()
@@ -338,8 +411,13 @@ class Pronouncer:
         if last not in said:
             return None, "unknown last word"
         ipa, _ = self.raw_ipa(head)
-        ph = mend_glides(mend_geminates(mend_nasal_palatal(head, split_ipa(ipa))))
+        ph = mend_glides(mend_geminates(mend_nasal_palatal(head, split_ipa(ipa))), head)
         return ph + list(said[last]), "expression"
+
+    def keys(self, entry, ph):
+        """(exact sound, approximate sound, verse syllables) of an entry said ph."""
+        exact, approx, syllables = keys(ph, entry.form)
+        return exact, approx, self.verse.count(entry, ph, syllables)
 
     def phonemes(self, entry):
         fixed = entry_fixed_ipa(entry)
@@ -363,15 +441,18 @@ class Pronouncer:
             ph = mend_english_ending(entry.form, ph, entry.is_verb)
             how = "english"
         ph = mend_nasal_palatal(spelling, ph)
-        ph = mend_geminates(ph)
-        ph = mend_glides(ph)
+        ph = mend_future(entry, ph)
+        ph = mend_geminates(ph, ("ʁ",) if double_r_future(entry) else ())
+        ph = mend_glides(ph, entry.form)
+        ph = mend_arguer(entry, ph)
+        ph = mend_infinitive(entry, ph)
         ph = mend_final_glide(entry.form, ph)
         ph = mend_aing(entry.form, ph)
         ph = mend_verb_stems(entry, ph)
         ph = mend_tions(entry, ph)
         if not entry.is_verb:
             ph = mend_foreign_er(entry.form, ph, self.verb_forms)
-            ph = mend_final_s(entry.form, ph)
+            ph = mend_final_s(entry.form, ph, self.known)
             ph = mend_ent_noun(entry.form, ph)
         if not any(is_vowel(p) for p in ph):
             # the voice said "houes" as a bare w: a glide alone is the vowel

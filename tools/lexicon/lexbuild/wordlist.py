@@ -4,7 +4,6 @@ from dataclasses import dataclass, field
 from . import cipher
 from .forms import CATEGORY_ORDER
 from .frenchorder import sort_key
-from .phonemes import keys
 from .searchkey import written_tail
 
 MAX_LINES = 90000
@@ -85,7 +84,7 @@ def build_lines(entries, pronouncer, figures, report):
         report.count_how(how)
     lines = {}
     for e, ph in pron.items():
-        exact, approx, syl = keys(ph)
+        exact, approx, syl = pronouncer.keys(e, ph)
         k = (e.form, exact, approx, syl, e.conjugated)
         line = lines.get(k)
         if line is None:

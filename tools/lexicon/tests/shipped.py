@@ -77,3 +77,15 @@ def hand_list():
             w, e, a, s, c, ipa = line.rstrip("\n").split("\t")
             out.append((w, e, a, int(s), None if c == "-" else c, ipa))
     return out
+
+
+_notes = None
+
+
+def dictionary_notes():
+    """The dictionary's pronunciation notes, or {} where the package is absent."""
+    global _notes
+    if _notes is None:
+        from lexbuild import littre_notes
+        _notes = littre_notes.read_notes() if littre_notes.available() else {}
+    return _notes

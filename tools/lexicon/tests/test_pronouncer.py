@@ -7,12 +7,12 @@ import os
 import tempfile
 import unittest
 
-from shipped import TOOL, hand_list
+from shipped import TOOL, dictionary_notes, hand_list
 from lexbuild import espeak, forms
-from lexbuild.phonemes import keys
 from lexbuild.pronounce import Pronouncer
 from lexbuild.report import Report
 from lexbuild.sources import Sources
+from lexbuild.verse import VerseCount
 
 SOURCES = Sources(os.path.join(TOOL, "cache"))
 
@@ -25,12 +25,12 @@ class PronouncerOnHandList(unittest.TestCase):
         lexicon = SOURCES.load_lexicon()
         entries = [e for e in forms.read_entries(lexicon, Report()) if e.form in wanted]
         with tempfile.TemporaryDirectory() as d:
-            pronouncer = Pronouncer(espeak.Espeak(os.path.join(d, "ipa.json")))
+            pronouncer = Pronouncer(espeak.Espeak(os.path.join(d, "ipa.json")), VerseCount(dictionary_notes()))
             pronouncer.prepare(entries)
             said = {}
             for e in entries:
                 ph, _ = pronouncer.phonemes(e)
-                said.setdefault(e.form, []).append((keys(ph), e.categories))
+                said.setdefault(e.form, []).append((pronouncer.keys(e, ph), e.categories))
         wrong = []
         for word, exact, approx, syl, cat, _ in hand_list():
             if " " in word:

@@ -7,12 +7,15 @@ import shipped  # noqa: F401 (puts the tool on the path)
 from lexbuild import cipher
 from lexbuild.forms import Entry
 from lexbuild.frenchorder import sort_key
-from lexbuild.phonemes import keys, split_ipa
-from lexbuild.pronounce import (looks_french, mend_english_ending, mend_ent_noun, mend_final_s,
-                                mend_foreign_er, mend_glides, mend_nasal_palatal, mend_tions,
-                                split_spellings, spoken_spelling)
+from lexbuild.phonemes import (keys, mute_e_count, notation, readings, split_ipa, verse_syllables,
+                               well_formed)
+from lexbuild.verse import VerseCount
+from lexbuild.pronounce import (looks_french, mend_arguer, mend_english_ending, mend_ent_noun,
+                                mend_final_s, mend_foreign_er, mend_future, mend_geminates, mend_glides,
+                                mend_infinitive, mend_nasal_palatal, mend_tions, split_spellings,
+                                spoken_spelling)
 from lexbuild.searchkey import prepare_search_key, written_tail
-from shipped import hand_list
+from shipped import dictionary_notes, hand_list
 
 
 class SearchKey(unittest.TestCase):
@@ -65,9 +68,71 @@ class RhymeKeys(unittest.TestCase):
         self.assertEqual(keys(split_ipa("a" * 12))[2], 9)
 
     def test_hand_list_keys_follow_from_how_words_are_said(self):
-        for word, exact, approx, syl, _, ipa in hand_list():
-            self.assertEqual(keys(split_ipa(ipa)), (exact, approx, syl), word)
-        self.assertGreaterEqual(len(hand_list()), 300)
+        verse = VerseCount(dictionary_notes())
+        for word, exact, approx, syl, cat, ipa in hand_list():
+            ph = split_ipa(ipa)
+            got = keys(ph, word)
+            # the lemma is not in the list: any of the word's shorter spellings may be it
+            counted = {got[2]} | {verse.count(entry(word, word[:len(word) - cut], [], cat or "NOM", "base"),
+                                              ph, got[2]) for cut in range(4)}
+            self.assertEqual(got[:2], (exact, approx), word)
+            self.assertIn(syl, counted, word)
+        self.assertGreaterEqual(len(hand_list()), 900)
+
+
+class Notation(unittest.TestCase):
+    def test_vowel_and_n_are_kept_apart_from_the_nasal_vowels(self):
+        cases = {"kan": "kann", "savan": "vann", "fin": "finn", "bɔn": "bonn", "vɑ̃": "van",
+                 "bɔ̃": "bon", "fɛ̃": "fin", "ɑ̃nɥi": "nui", "lɑ̃ɡ": "langg", "paʁkiŋ": "king",
+                 "staɡnɑ̃": "gnnan", "siɲ": "sign", "tɑ̃ɡo": "anggo"}
+        for ipa, exact in cases.items():
+            self.assertEqual(keys(split_ipa(ipa))[0], exact, ipa)
+
+    def test_every_short_sequence_reads_back_one_way(self):
+        classes = ["a", "e", "i", "o", "u", "y", "ø", "ɑ̃", "ɔ̃", "ɛ̃", "p", "b", "t", "d", "k", "ɡ",
+                   "f", "v", "s", "z", "m", "n", "l", "ʃ", "ʒ", "ʁ", "ɲ", "ŋ", "j", "w", "ɥ"]
+        seqs = [(a,) for a in classes] + [(a, b) for a in classes for b in classes]
+        seqs += [(a, b, c) for a in classes for b in ("n", "ɡ", "y", "ɥ", "ɑ̃", "i", "ɲ", "ŋ") for c in classes]
+        for seq in seqs:
+            if well_formed(seq):  # not the vowel "u" before a vowel, which French glides
+                text = notation(list(seq))
+                self.assertEqual(readings(text), [seq], text)
+
+    def test_cruel_and_duel_are_written_as_said(self):
+        self.assertEqual(keys(split_ipa("kʁyɛl"))[0], keys(split_ipa("dɥɛl"))[0])
+        self.assertEqual(readings("uél"), [("ɥ", "e", "l")])
+
+
+class VerseSyllables(unittest.TestCase):
+    def test_mute_e_between_consonants_counts(self):
+        said = {"souvenir": "suvniʁ", "basse-cour": "baskuʁ", "lentement": "lɑ̃tmɑ̃", "samedi": "samdi",
+                "doucement": "dusmɑ̃", "boulangerie": "bulɑ̃ʒʁi", "médecin": "medəsɛ̃", "cheval": "ʃəval",
+                "porte-plume": "pɔʁtplym", "jurerait": "ʒyʁəʁɛ"}
+        counts = {"souvenir": 3, "basse-cour": 3, "lentement": 3, "samedi": 3, "doucement": 3,
+                  "boulangerie": 4, "médecin": 3, "cheval": 2, "porte-plume": 3, "jurerait": 3}
+        for word, ipa in said.items():
+            self.assertEqual(verse_syllables(word, split_ipa(ipa)), counts[word], word)
+
+    def test_final_and_after_vowel_mute_e_do_not_count(self):
+        for word, ipa, n in [("porte", "pɔʁt", 1), ("portes", "pɔʁt", 1), ("aiment", "ɛm", 1),
+                             ("jouera", "ʒuʁa", 2), ("dévouement", "devumɑ̃", 3), ("gaieté", "ɡɛte", 2),
+                             ("merci", "mɛʁsi", 2), ("belle", "bɛl", 1), ("porte-avions", "pɔʁtavjɔ̃", 3)]:
+            self.assertEqual(verse_syllables(word, split_ipa(ipa)), n, word)
+        self.assertEqual(mute_e_count("attaquera"), 1)  # qu is a consonant
+
+    def test_glides_after_a_consonant_and_l_or_r_are_said_apart(self):
+        for ipa, n in [("pʁiɛʁ", 2), ("kʁyɛl", 2), ("ubliɛ", 3), ("pitje", 2), ("nyi", 1), ("sjɛl", 1)]:
+            ph = mend_glides(split_ipa(ipa))
+            self.assertEqual(keys(ph)[2], n, ipa)
+
+    @unittest.skipUnless(dictionary_notes(), "needs the dictionary of stardict-xmlittre")
+    def test_the_dictionary_says_apart_what_verse_says_apart(self):
+        verse = VerseCount(dictionary_notes())
+        for word, ipa, n in [("lien", "ljɛ̃", 2), ("jouer", "ʒwe", 2), ("duel", "dɥɛl", 2),
+                             ("pitié", "pitje", 2), ("nuit", "nɥi", 1), ("ciel", "sjɛl", 1),
+                             ("passionné", "pasjɔne", 4)]:
+            ph = split_ipa(ipa)
+            self.assertEqual(verse.count(entry(word, word, [], "NOM", "base"), ph, keys(ph, word)[2]), n, word)
 
 
 def entry(form, lemma, tags, category="VER", kind="conj"):
@@ -85,6 +150,30 @@ class Mends(unittest.TestCase):
         self.assertEqual(mend_glides(split_ipa("nyi")), split_ipa("nɥi"))
         self.assertEqual(mend_glides(split_ipa("bʁyi")), split_ipa("bʁɥi"))
         self.assertEqual(mend_glides(split_ipa("kʁyɛl")), split_ipa("kʁyɛl"))
+
+    def test_ou_before_a_vowel(self):
+        self.assertEqual(mend_glides(split_ipa("ʒwʁa"), "jouera"), split_ipa("ʒuʁa"))
+        self.assertEqual(mend_glides(split_ipa("tʁwe"), "trouer"), split_ipa("tʁuwe"))
+        self.assertEqual(mend_glides(split_ipa("eblwiʁ"), "éblouir"), split_ipa("ebluwiʁ"))
+        self.assertEqual(mend_glides(split_ipa("tʁwa"), "trois"), split_ipa("tʁwa"))
+
+    def test_futures_are_not_imperfects(self):
+        jurerait = entry("jurerait", "jurer", ["V1", "K", "3s"])
+        self.assertEqual(mend_future(jurerait, split_ipa("ʒyʁʁɛ")), split_ipa("ʒyʁəʁɛ"))
+        courrons = entry("courrons", "courir", ["V3", "If", "1p"])
+        self.assertEqual(mend_future(courrons, split_ipa("kuʁɔ̃")), split_ipa("kuʁʁɔ̃"))
+        self.assertEqual(mend_geminates(split_ipa("kuʁʁɔ̃"), ("ʁ",)), split_ipa("kuʁʁɔ̃"))
+        courait = entry("courait", "courir", ["V3", "Iq", "3s"])
+        self.assertEqual(mend_future(courait, split_ipa("kuʁɛ")), split_ipa("kuʁɛ"))
+
+    def test_arguer_says_its_u(self):
+        for form, said, mended in [("argue", "aʁɡ", "aʁɡy"), ("arguait", "aʁɡɛ", "aʁɡɥɛ"),
+                                   ("arguera", "aʁɡʁa", "aʁɡyʁa"), ("arguë", "aʁɡy", "aʁɡy")]:
+            self.assertEqual(mend_arguer(entry(form, "arguer", ["V1"]), split_ipa(said)), split_ipa(mended))
+
+    def test_infinitives_in_er_end_in_e(self):
+        for form, said in [("bronzer", "bʁɔ̃zœʁ"), ("zoner", "zonʁ")]:
+            self.assertEqual(mend_infinitive(entry(form, form, ["V1", "Y"], kind="inf"), split_ipa(said))[-1], "e")
 
     def test_third_person_plural_is_said_without_its_ending(self):
         self.assertEqual(spoken_spelling(entry("convient", "convier", ["V1", "Ip", "3p"])), "convie")
@@ -119,6 +208,9 @@ class Mends(unittest.TestCase):
         self.assertEqual(mend_final_s("synopsis", split_ipa("sinɔpsi")), split_ipa("sinɔpsis"))
         self.assertEqual(mend_final_s("tapis", split_ipa("tapi")), split_ipa("tapi"))
         self.assertEqual(mend_final_s("ibis", split_ipa("ibis")), split_ipa("ibis"))
+        for silent in ("sursis", "châssis"):
+            self.assertEqual(mend_final_s(silent, split_ipa("ʃasi")), split_ipa("ʃasi"), silent)
+        self.assertEqual(mend_final_s("taxis", split_ipa("taksi"), {"taxi"}), split_ipa("taksi"))
 
     def test_nouns_in_ent_say_an(self):
         self.assertEqual(mend_ent_noun("confident", split_ipa("kɔ̃fid")), split_ipa("kɔ̃fidɑ̃"))

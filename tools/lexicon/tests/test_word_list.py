@@ -4,6 +4,7 @@ import unittest
 
 from shipped import data_sizes, hand_list, read, rows_by_word, word_rows
 from lexbuild.frenchorder import sort_key
+from lexbuild.phonemes import readings
 from lexbuild.searchkey import written_tail
 
 SOUND = re.compile(r"^[a-zéï]+$")
@@ -103,6 +104,29 @@ class SoundLists(unittest.TestCase):
         self.assertEqual(set(sounds), {f[1] for _, f in word_rows()})
         self.assertEqual(sounds, sorted(sounds, key=sort_key))
         self.assertEqual(len(sounds), data_sizes()["kApproxSoundCount"])
+
+
+class SoundNotation(unittest.TestCase):
+    def test_every_shipped_sound_reads_back_one_way(self):
+        for name, end in (("1_SONORES_EXACTES.101", b"\r\n"), ("2_SONORES_APP.102", b"\0\0\0")):
+            sounds = read(name)[:-len(end)].decode("cp1252").split("\r\n")
+            unclear = [(s, readings(s)) for s in sounds if len(readings(s)) != 1]
+            self.assertEqual(unclear, [], name)
+
+    def test_nasal_vowels_do_not_rhyme_with_a_vowel_and_n(self):
+        groups = {}
+        for head, fields in word_rows():
+            groups.setdefault(fields[0], []).append(head)
+        for word in ("vent", "main", "bon", "fin", "temps"):
+            exact = rows_by_word()[word][0][0]
+            said_n = [h for h in groups[exact] if h.endswith(("ne", "nes", "nne", "nnes"))]
+            self.assertEqual(said_n, [], word)
+        pairs = [("platane", "sultane"), ("marine", "narine"), ("personne", "sonne"),
+                 ("savane", "caravane"), ("sultane", "soutane"), ("personne", "consonne")]
+        present = [(a, b) for a, b in pairs if a in rows_by_word() and b in rows_by_word()]
+        self.assertGreaterEqual(len(present), 3, "the list holds too few of these words")
+        for a, b in present:
+            self.assertEqual(rows_by_word()[a][0][0], rows_by_word()[b][0][0], (a, b))
 
 
 class Pronunciations(unittest.TestCase):

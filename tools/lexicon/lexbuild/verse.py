@@ -1,0 +1,62 @@
+"""Verse syllables: the count of the rhyme keys, with the dictionary's diérèses.
+
+French verse says apart, after a plain consonant, the vowels that speech glides
+when the dictionary's reading does ("li-en", "jou-er", "du-el") or when its note
+gives the count in verse ("passionné, en vers, de quatre syllabes").
+"""
+from .phonemes import is_vowel
+
+GLIDES = {"j", "w", "ɥ"}
+LIQUIDS = {"l", "ʁ"}
+OBSTRUENTS = {"p", "b", "t", "d", "k", "ɡ", "f", "v"}
+
+
+def glides_after_consonant(ph):
+    """Places where a glide stands before a vowel after a plain consonant or at the
+    start of the word ("lj-ɛ̃", "w-iʁ")."""
+    n = 0
+    for i in range(0, len(ph) - 1):
+        if ph[i] not in GLIDES or not is_vowel(ph[i + 1]):
+            continue
+        if i > 0 and (is_vowel(ph[i - 1]) or ph[i - 1] in GLIDES):
+            continue
+        if ph[i - 1] in LIQUIDS and i >= 2 and ph[i - 2] in OBSTRUENTS and ph[i] != "ɥ":
+            continue  # "prière": said apart already; "bruine" is not
+        n += 1
+    return n
+
+
+class VerseCount:
+    def __init__(self, notes=None):
+        self.notes = notes or {}
+        self.changed = 0
+
+    def notes_for(self, entry):
+        """The form's own note, then its lemma's."""
+        own = self.notes.get(entry.form)
+        if own is not None:
+            yield own, True
+        if entry.lemma != entry.form and entry.lemma in self.notes:
+            yield self.notes[entry.lemma], False
+
+    def count(self, entry, ph, syllables):
+        """The rule's count, raised where the dictionary says a glide apart."""
+        places = glides_after_consonant(ph)
+        if not places:
+            return syllables
+        for note, own in self.notes_for(entry):
+            if own and note.final_consonant_said != (bool(ph) and not is_vowel(ph[-1])):
+                continue  # the note says another word ("lionne" read "li-o-né")
+            if own and note.mixed:
+                continue  # homographs disagree ("ruiné"): the lemma's note decides
+            same_word = own or entry.form.rstrip("s").rstrip("e") == entry.lemma.rstrip("e")
+            if note.verse and same_word and 0 < note.verse - syllables <= places:
+                self.changed += 1
+                return note.verse
+            extra = min(note.hiatus_splits, places)
+            if own:  # "tu-iô": the note splits what the voice already says apart
+                extra = min(extra, max(0, note.syllables - syllables))
+            if extra:
+                self.changed += 1
+            return min(9, syllables + extra)
+        return syllables
