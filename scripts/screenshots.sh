@@ -37,7 +37,19 @@ sleep 1
 
 shot() { import -window root "$out/$1.png"; echo "$out/$1.png"; }
 # The newest visible window whose title is $1, and its geometry.
-window_of() { xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | tail -1; }
+# The main window shares its title with the synonyms window: a secondary
+# window is the newest visible one of that title narrower than the main one.
+window_of() {
+  local id
+  for _ in $(seq 1 20); do
+    for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tac); do
+      [ "$id" = "$main" ] && continue
+      echo "$id"; return 0
+    done
+    sleep 0.5
+  done
+  return 0
+}
 geometry() { eval "$(xdotool getwindowgeometry --shell "$1")"; }
 click_at() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-0.6}"; }
 
@@ -99,16 +111,18 @@ xdotool key Return; sleep 0.6
 
 # Escape, else the close picture at the right of the window's title strip.
 close_window() {
-  local before after
-  before="$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -1 || true)"
-  [ -n "$before" ] || return 0
-  xdotool key Escape; sleep 0.6
-  after="$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -1 || true)"
-  [ "$after" = "$before" ] || return 0
-  geometry "$after"; click_at $(( X + WIDTH - 16 )) $(( Y + 14 )) 1
+  local id
+  id="$(window_of "$1")"
+  [ -n "$id" ] || return 0
+  xdotool windowfocus "$id" 2>/dev/null || true
+  xdotool key --window "$id" Escape; sleep 0.6
+  xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | grep -qx "$id" || return 0
+  geometry "$id"; click_at $(( X + WIDTH - 16 )) $(( Y + 14 )) 1
 }
 
-button 1; xdotool key Return; sleep 1; shot window-orthographe; close_window "Orthographe"
+button 1; ortho="$(window_of Orthographe)"
+[ -z "$ortho" ] || { xdotool windowfocus "$ortho" 2>/dev/null || true; xdotool key --window "$ortho" Return; }
+sleep 1; shot window-orthographe; close_window "Orthographe"
 button 2; shot window-utilitaires; close_window "Versalune"
 button 3; shot window-options
 opt="$(window_of 'Options du programme')"; geometry "$opt"

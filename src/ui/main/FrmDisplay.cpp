@@ -275,7 +275,7 @@ void FrmDisplay::buildDetailsPanel()
     facts->addWidget(LblSyl, 0, 1);
     facts->addWidget(Lbl[12], 0, 2);
     facts->addWidget(LblLettres, 0, 3);
-    // The genre of the word's rhyme, beside its counts.
+    // The genre of the word's rhyme, on a line of its own under the type.
     LblGenreCaption = label(QString(), PicAffichage);
     setTextColour(LblGenreCaption, kSoftInk);
     LblGenre = label(QString(), PicAffichage);
@@ -284,13 +284,13 @@ void FrmDisplay::buildDetailsPanel()
     LblGenre->setFont(genreFont);
     // Room for the longer of the two names, whatever the other columns take.
     LblGenre->setMinimumWidth(QFontMetrics(genreFont).horizontalAdvance(GenreName(RhymeGenre::Feminine)) + 8);
-    facts->addWidget(LblGenreCaption, 0, 4);
-    facts->addWidget(LblGenre, 0, 5);
     facts->addWidget(Lbl[13], 1, 0);
-    facts->addWidget(LblType, 1, 1, 1, 5);
+    facts->addWidget(LblType, 1, 1, 1, 4);
+    facts->addWidget(LblGenreCaption, 2, 0);
+    facts->addWidget(LblGenre, 2, 1, 1, 4);
     facts->setColumnMinimumWidth(1, 30);
     facts->setColumnMinimumWidth(3, 30);
-    facts->setColumnStretch(5, 1);
+    facts->setColumnStretch(4, 1);
     row->addLayout(facts, 3);
     m_detailFacts = facts;
 
