@@ -259,9 +259,13 @@ def _sources_text(src):
         "- Synonyms: mythes-fr `thes_fr.dat`, every headword with the synonyms of all its meanings.\n"
         "- Homonyms: grammalecte's homophone sets (`grammalecte/fr/phonet_data.py`), lemmas "
         "that the thesaurus knows.\n"
+        "- Verse syllables and a second opinion on pronunciation: the pronunciation notes of "
+        "stardict-xmlittre (syllabified, the mute e marked, some with the count in verse) "
+        "give the diérèses verse takes, and the words where they and the mended voice "
+        "disagree are listed for review (`cache/littre-review.txt`).\n"
         "- The data files are derived works of these sources and are shipped under their "
-        "licences: MPL-2.0 for data from the grammalecte lexicon, LGPL-2.1+ for data from "
-        "mythes-fr; espeak-ng (GPL-3+) is only run as a tool.\n" + LICENCE_NOTE)
+        "licences: the GPL-3 (MPL-2.0 upstream) for data from the grammalecte lexicon, "
+        "LGPL-2.1+ for data from mythes-fr; espeak-ng (GPL-3+) is only run as a tool.\n" + LICENCE_NOTE)
 
 
 def main(argv=None):

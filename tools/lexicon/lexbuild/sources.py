@@ -7,10 +7,10 @@ import sys
 PACKAGES = {
     # package: (what it gives, licence as its copyright file states it)
     "libreoffice-grammalecte": ("forms, lemmas, tags and homophone sets",
-                                "MPL-2.0 (lexicon data), GPL-3 (program files)"),
+                                "GPL-3 (Debian's copyright, Files: *); MPL-2.0 upstream for the lexicon"),
     "mythes-fr": ("thesaurus of synonyms", "LGPL-2.1+"),
     "espeak-ng": ("pronunciations (French voice)", "GPL-3+"),
-    "stardict-xmlittre": ("commonness: word counts in its literary quotations",
+    "stardict-xmlittre": ("commonness (word counts in its literary quotations), verse syllables and a second opinion on pronunciation (its pronunciation notes)",
                           "public domain (dictionary text), GPL-2+ (XML markup)"),
 }
 
