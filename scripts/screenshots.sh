@@ -32,23 +32,42 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
+trap 'exit 130' INT TERM HUP
 export DISPLAY="$display"
 sleep 1
 
 shot() { import -window root "$out/$1.png"; echo "$out/$1.png"; }
-# The newest visible window whose title is $1, and its geometry.
-# The main window shares its title with the synonyms window: a secondary
-# window is the newest visible one of that title narrower than the main one.
-window_of() {
+# Every wait polls a bounded number of times: a window that never shows (or
+# never goes) is reported and the script goes on, so it always ends.
+visible_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true; }
+# The ids of the visible windows titled $1, to tell a new one from those
+# already there: the main window, the synonyms window and the message boxes
+# all share the title "Versalune".
+before() { visible_named "$1" | tr '\n' ' '; }
+# Waits (at most 10 s) for a visible window titled $1 that is not among the
+# ids $2, prints its id and gives it the keyboard focus (no window manager
+# does it here).
+wait_new_window() {
   local id
-  for _ in $(seq 1 20); do
-    for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tac); do
-      [ "$id" = "$main" ] && continue
+  for _ in $(seq 1 40); do
+    for id in $(visible_named "$1" | tac); do
+      case " $2 " in *" $id "*) continue ;; esac
+      sleep 0.5  # let it paint
+      xdotool windowraise "$id" windowfocus "$id" 2>/dev/null || true
       echo "$id"; return 0
     done
-    sleep 0.5
+    sleep 0.25
   done
+  echo "La fenêtre « $1 » ne s'est pas ouverte." >&2
   return 0
+}
+# Waits (at most 5 s) for window $1 to be gone; 1 if it stays.
+wait_gone() {
+  for _ in $(seq 1 20); do
+    visible_named "$2" | grep -qx "$1" || return 0
+    sleep 0.25
+  done
+  return 1
 }
 geometry() { eval "$(xdotool getwindowgeometry --shell "$1")"; }
 click_at() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-0.6}"; }
@@ -101,35 +120,70 @@ xdotool mousemove $(( mx + mw - 6 )) $(( my + mh - 6 )) mousedown 1; sleep 0.3
 xdotool mousemove $(( mx + mw + 60 )) $(( my + mh + 40 )); sleep 0.3
 xdotool mousemove $(( mx + mw + 120 )) $(( my + mh + 80 )) mouseup 1; sleep 1
 shot main-enlarged-by-grip
-geometry "$main"
+geometry "$main"; mx=$X; my=$Y; mw=$WIDTH; mh=$HEIGHT
 echo "Taille après la poignée : ${WIDTH}x${HEIGHT}"
 
-# A help message of the options panel (the conjugated verbs icon).
-click_at $(( mx + (mw - 781) / 2 + 265 + 236 )) $(( my + mh - 248 + 8 + 88 )) 1
-shot help-message-main
-xdotool key Return; sleep 0.6
-
-# Escape, else the close picture at the right of the window's title strip.
+# Closes the window $1 titled $2 by a click at ($3, $4) from its top left
+# corner (negative: from its right or bottom edge), its own close button or
+# picture; Escape if it is still there, then a warning. Clicks land on the
+# window itself, so the main window regains the keyboard afterwards.
 close_window() {
-  local id
-  id="$(window_of "$1")"
+  local id=$1 name=$2 dx=$3 dy=$4
   [ -n "$id" ] || return 0
-  xdotool windowfocus "$id" 2>/dev/null || true
-  xdotool key --window "$id" Escape; sleep 0.6
-  xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | grep -qx "$id" || return 0
-  geometry "$id"; click_at $(( X + WIDTH - 16 )) $(( Y + 14 )) 1
+  geometry "$id"
+  [ "$dx" -lt 0 ] && dx=$(( WIDTH + dx ))
+  [ "$dy" -lt 0 ] && dy=$(( HEIGHT + dy ))
+  click_at $(( X + dx )) $(( Y + dy )) 0.3
+  wait_gone "$id" "$name" && return 0
+  xdotool windowfocus "$id" key Escape 2>/dev/null || true
+  wait_gone "$id" "$name" && return 0
+  echo "La fenêtre « $name » est restée ouverte." >&2
+}
+# Answers a message box titled "Versalune" (Return on its default button).
+answer_message() {
+  local id=$1
+  [ -n "$id" ] || return 0
+  xdotool windowfocus "$id" key Return 2>/dev/null || true
+  wait_gone "$id" Versalune || { geometry "$id"; xdotool windowfocus "$id" key space; wait_gone "$id" Versalune || echo "Le message est resté ouvert." >&2; }
+  xdotool windowfocus "$main" 2>/dev/null || true; sleep 0.3
 }
 
-button 1; ortho="$(window_of Orthographe)"
-[ -z "$ortho" ] || { xdotool windowfocus "$ortho" 2>/dev/null || true; xdotool key --window "$ortho" Return; }
-sleep 1; shot window-orthographe; close_window "Orthographe"
-button 2; shot window-utilitaires; close_window "Versalune"
-button 3; shot window-options
-opt="$(window_of 'Options du programme')"; geometry "$opt"
-click_at $(( X + WIDTH - 22 )) $(( Y + 40 + 5 * 25 + 9 )) 1
-shot help-message-options
-xdotool key Return; sleep 0.6
-click_at $(( X + WIDTH - 64 )) $(( Y + HEIGHT - 25 ))
-button 4; shot window-conseils; close_window "Quelques conseils pour la recherche"
-button 5 2; shot window-a-propos; close_window "A propos"
+# A help message of the options panel (the conjugated verbs icon).
+seen="$(before Versalune)"
+click_at $(( mx + (mw - 781) / 2 + 494 )) $(( my + mh - 248 + 114 )) 0.3
+msg="$(wait_new_window Versalune "$seen")"
+shot help-message-main
+answer_message "$msg"
+
+# The spelling dictionary, checking the word handed over by the main window.
+button 1 0.3; ortho="$(wait_new_window Orthographe "")"
+[ -z "$ortho" ] || { geometry "$ortho"; click_at $(( X + 112 + 8 + 55 )) $(( Y + 26 + 48 + 13 )) 1.5; }
+shot window-orthographe
+close_window "$ortho" Orthographe -58 $(( 322 + 13 ))
+
+# The synonyms window: the new "Versalune" window beside the main one.
+seen="$(before Versalune)"
+button 2 0.3; syno="$(wait_new_window Versalune "$seen")"
+shot window-utilitaires
+close_window "$syno" Versalune $(( 620 - 55 )) $(( 440 + 8 + 14 ))
+
+button 3 0.3; opt="$(wait_new_window 'Options du programme' "")"
+shot window-options
+if [ -n "$opt" ]; then
+  geometry "$opt"
+  seen="$(before Versalune)"
+  click_at $(( X + WIDTH - 22 )) $(( Y + 40 + 5 * 25 + 9 )) 0.3
+  msg="$(wait_new_window Versalune "$seen")"
+  shot help-message-options
+  answer_message "$msg"
+fi
+close_window "$opt" 'Options du programme' -64 -25
+
+button 4 0.3; tips="$(wait_new_window 'Quelques conseils pour la recherche' "")"
+shot window-conseils
+close_window "$tips" 'Quelques conseils pour la recherche' -17 15
+
+button 5 0.3; about="$(wait_new_window 'A propos' "")"
+shot window-a-propos
+close_window "$about" 'A propos' -67 -31
 echo "Captures dans $out"
