@@ -186,4 +186,7 @@ close_window "$tips" 'Quelques conseils pour la recherche' -17 15
 button 5 0.3; about="$(wait_new_window 'A propos' "")"
 shot window-a-propos
 close_window "$about" 'A propos' -67 -31
+# The main window, hidden while the about window shows, comes back.
+for _ in $(seq 1 20); do visible_named Versalune | grep -qx "$main" && break; sleep 0.25; done
+visible_named Versalune | grep -qx "$main" || echo "La fenêtre principale n'est pas revenue." >&2
 echo "Captures dans $out"
