@@ -264,7 +264,7 @@ void FrmListSyno::buildFooter()
     const QStringList captions = {QStringLiteral("Synonymes"), QStringLiteral("Homonymes"),
                                   QStringLiteral("Anacyclique Palindrome")};
     const std::array<int, PageCount> widths = {130, 130, 190};
-    int left = 0;
+    int left = kMargin;
     for (int i = 0; i < PageCount; ++i) {
         Cmdn[i] = new SkinnedButton(captions[i], this);
         Cmdn[i]->setObjectName(QStringLiteral("Cmdn%1").arg(i));
@@ -275,7 +275,7 @@ void FrmListSyno::buildFooter()
     }
     CmdFerme = new SkinnedButton(QStringLiteral("Fermer"), this);
     CmdFerme->setObjectName(QStringLiteral("CmdFerme"));
-    CmdFerme->setGeometry(kPageWidth - 110, kFooterTop, 110, kFooterHeight);
+    CmdFerme->setGeometry(kPageWidth - kMargin - 110, kFooterTop, 110, kFooterHeight);
     CmdFerme->setAutoDefault(false);
     connect(CmdFerme, &QPushButton::clicked, this, &QDialog::accept);
 }
