@@ -3,6 +3,7 @@
 #include "lexicon/AppGlobals.h"
 #include "ui/DesktopRecorder.h"
 #include "ui/windows/FrmMail.h"
+#include "ui/windows/MailForm.h"
 #include "ui/windows/MailLink.h"
 #include "ui/windows/WindowChrome.h"
 
@@ -32,7 +33,7 @@ private slots:
     void completeness();
     void typingClearsMarker();
     void sendsAndClosesThreeSecondsLater();
-    void refusedLinkStillCloses();
+    void refusedLinkKeepsTheFormAndSaysSo();
     void faqOpensHelpPage();
 };
 
@@ -176,7 +177,7 @@ void TestFrmMail::sendsAndClosesThreeSecondsLater()
     QCOMPARE(desktop.opened.first().toString(QUrl::FullyEncoded),
              QStringLiteral("mailto:?to=") + QString::fromLatin1(PublisherAddress)
                  + QStringLiteral("&Subject=Versalune%20version%202.52"
-                                  "&Body=Nom%3A%20%20%0D%0APr%E9nom%3A%20Zo%E9%0D%0A%0D%0ABonjour%2C%20%E0%20bient%F4t%20%21"));
+                                  "&Body=Nom%3A%20%20%0D%0APr%C3%A9nom%3A%20Zo%C3%A9%0D%0A%0D%0ABonjour%2C%20%C3%A0%20bient%C3%B4t%20%21"));
     QVERIFY(window->closing());
     QTest::qWait(FrmMail::CloseDelayMs - 500);
     QVERIFY(window);
@@ -185,18 +186,23 @@ void TestFrmMail::sendsAndClosesThreeSecondsLater()
     QVERIFY(main.isVisible());
 }
 
-void TestFrmMail::refusedLinkStillCloses()
+void TestFrmMail::refusedLinkKeepsTheFormAndSaysSo()
 {
     DesktopRecorder desktop(false);
     QWidget main;
     FrmMail window(&main);
+    QStringList messages;
+    window.showMessage = [&messages](const QString &text) { messages.append(text); };
     window.TxtNom->setText(QStringLiteral("N"));
     window.TxtPre->setText(QStringLiteral("P"));
-    window.TxtRem->setPlainText(QStringLiteral("M"));
+    window.TxtRem->setPlainText(QStringLiteral("Mon cœur"));
     window.send();
-    QCOMPARE(desktop.offered.size(), 1);
-    QVERIFY(desktop.offered.first().startsWith(QStringLiteral("mailto:?to=")));
-    QVERIFY(window.closing());
+    QCOMPARE(desktop.opened.size(), 1);
+    QVERIFY(desktop.offered.isEmpty());
+    QCOMPARE(messages, QStringList {MailForm::noMailProgramMessage()});
+    QVERIFY(!window.closing());
+    QCOMPARE(window.TxtRem->toPlainText(), QStringLiteral("Mon cœur"));
+    QCOMPARE(window.TxtNom->text(), QStringLiteral("N"));
 }
 
 void TestFrmMail::faqOpensHelpPage()

@@ -247,7 +247,12 @@ void FrmMail::send()
         return;
     }
 
-    MailPublisher(form.subject, MailForm::body(form));
+    if (!MailPublisher(form.subject, MailForm::body(form))) {
+        // Nothing was sent: the poet keeps the text and learns why.
+        if (showMessage)
+            showMessage(MailForm::noMailProgramMessage());
+        return;
+    }
     TimEnd.start(CloseDelayMs);
 }
 

@@ -27,4 +27,11 @@ QString incompleteMessage()
     return QStringLiteral("Le formulaire est incomplet.      ");
 }
 
+QString noMailProgramMessage()
+{
+    return QStringLiteral("Aucun programme de courrier n'a pu ouvrir le message.\n"
+                          "Votre texte est gardé dans le formulaire : vous pouvez le copier "
+                          "ou réessayer après avoir choisi un programme de courrier.");
+}
+
 } // namespace MailForm

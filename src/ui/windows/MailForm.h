@@ -30,4 +30,7 @@ Completeness check(const Fields &fields);
 QString body(const Fields &fields);
 
 QString incompleteMessage();
+
+// Shown when no mail program took the message; the form keeps its text.
+QString noMailProgramMessage();
 } // namespace MailForm

@@ -1,8 +1,8 @@
 #include "ui/windows/MailLink.h"
 
-#include "lexicon/TextCodec.h"
 #include "ui/windows/ShellOpen.h"
 
+#include <QByteArray>
 #include <QStringList>
 
 namespace {
@@ -26,14 +26,13 @@ QString recipientPart(const QString &key, const QString &list)
 QString PercentEncode(QStringView text)
 {
     static constexpr char kHex[] = "0123456789ABCDEF";
+    const QByteArray bytes = text.toUtf8();
     QString encoded;
-    encoded.reserve(text.size() * 3);
-    for (const char32_t codePoint : text.toUcs4()) {
-        // A character beyond the 16-bit range is one character, hence one "?".
-        const int code = codePoint > 0xFFFF ? -1 : TextCodec::windows1252Code(QChar(char16_t(codePoint)));
-        const auto byte = static_cast<unsigned char>(code < 0 ? '?' : code);
+    encoded.reserve(bytes.size() * 3);
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
         if (isPlainAscii(byte)) {
-            encoded += QLatin1Char(char(byte));
+            encoded += QLatin1Char(c);
         } else {
             encoded += QLatin1Char('%');
             encoded += QLatin1Char(kHex[byte >> 4]);
@@ -69,15 +68,17 @@ QString MailLinkText(const QString &to, const QString &cc, const QString &bcc,
     return QStringLiteral("mailto:?") + recipients + tail;
 }
 
-void OpenMailLink(const QString &to, const QString &cc, const QString &bcc,
+bool OpenMailLink(const QString &to, const QString &cc, const QString &bcc,
                   const QString &subject, const QString &body)
 {
     const QString link = MailLinkText(to, cc, bcc, subject, body);
-    if (!link.isEmpty())
-        ShellOpen(link);
+    if (link.isEmpty())
+        return false;
+    const Shell::Desktop &desktop = Shell::desktop();
+    return desktop.openUrl && desktop.openUrl(Shell::targetUrl(link));
 }
 
-void MailPublisher(const QString &subject, const QString &body)
+bool MailPublisher(const QString &subject, const QString &body)
 {
-    OpenMailLink(QString::fromLatin1(PublisherAddress), QString(), QString(), subject, body);
+    return OpenMailLink(QString::fromLatin1(PublisherAddress), QString(), QString(), subject, body);
 }
