@@ -30,6 +30,16 @@ AppPreferences readPreferencesOrDefaults(const QString &appDir, const QString &s
     QMessageBox::critical(nullptr, AppGlobals::messageTitle(), OptionsFile::unreadableMessage());
     return AppPreferences {};
 }
+// A later start asked for this copy: its window comes back and takes the focus.
+void bringToFront(QWidget *window)
+{
+    if (!window)
+        return;
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
 } // namespace
 
 int main(int argc, char *argv[])
@@ -54,7 +64,10 @@ int main(int argc, char *argv[])
 
     SingleInstance instance;
     if (!instance.acquire()) {
-        QMessageBox::warning(nullptr, AppGlobals::messageTitle(), QStringLiteral("Le programme est déja lancé."));
+        // The running copy comes to the front with the files; the warning only
+        // when it does not answer.
+        if (!instance.forwardToRunning(SingleInstance::absoluteFileArguments(QCoreApplication::arguments().mid(1))))
+            QMessageBox::warning(nullptr, AppGlobals::messageTitle(), QStringLiteral("Le programme est déja lancé."));
         return 0;
     }
 
@@ -68,6 +81,9 @@ int main(int argc, char *argv[])
         // The main window closes the loading window and shows itself.
         mainWindow = std::make_unique<FrmDisplay>(data, loading);
         QObject::connect(mainWindow.get(), &FrmDisplay::endRequested, &app, [] { QCoreApplication::exit(0); });
+    });
+    QObject::connect(&instance, &SingleInstance::filesRequested, &app, [&] {
+        bringToFront(mainWindow ? static_cast<QWidget *>(mainWindow.get()) : loading);
     });
     loading->show();
     const int status = app.exec();

@@ -3,7 +3,9 @@
 #include "support/TestSupport.h"
 #include "ui/main/OptionsFile.h"
 
+#include <QDir>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -30,6 +32,59 @@ private slots:
         }
         SingleInstance next(lockPath);
         QVERIFY(next.acquire());
+    }
+
+    void secondStartHandsItsFilesToTheFirst()
+    {
+        QTemporaryDir dir;
+        const QString lockPath = dir.filePath("versalune.lock");
+        SingleInstance first(lockPath);
+        QVERIFY(first.acquire());
+        QSignalSpy requests(&first, &SingleInstance::filesRequested);
+
+        SingleInstance second(lockPath);
+        QVERIFY(!second.acquire());
+        const QStringList files {QStringLiteral("/home/poète/sonnet à Hélène.txt"), QStringLiteral("/tmp/b")};
+        QVERIFY(second.forwardToRunning(files));
+        QVERIFY(requests.wait());
+        QCOMPARE(requests.first().first().toStringList(), files);
+
+        // A start without files still asks for the window.
+        QVERIFY(second.forwardToRunning({}));
+        QVERIFY(requests.wait());
+        QCOMPARE(requests.at(1).first().toStringList(), QStringList());
+    }
+
+    void socketLeftByAnEndedCopyIsReplaced()
+    {
+        QTemporaryDir dir;
+        const QString lockPath = dir.filePath("versalune.lock");
+        TestSupport::writeFile(lockPath + QStringLiteral(".socket"), QByteArray("left over"));
+        SingleInstance first(lockPath);
+        QVERIFY(first.acquire());
+        QSignalSpy requests(&first, &SingleInstance::filesRequested);
+        QVERIFY(SingleInstance(lockPath).forwardToRunning({QStringLiteral("/a")}));
+        QVERIFY(requests.wait());
+    }
+
+    void unreachableFirstCopyIsReported()
+    {
+        QTemporaryDir dir;
+        const QString lockPath = dir.filePath("versalune.lock");
+        // The lock held but nobody listening, as with a copy that hangs at start.
+        QLockFile held(lockPath);
+        QVERIFY(held.tryLock(0));
+        SingleInstance second(lockPath);
+        QVERIFY(!second.acquire());
+        QVERIFY(!second.forwardToRunning({QStringLiteral("/a")}));
+    }
+
+    void fileArgumentsBecomeAbsolute()
+    {
+        const QStringList files = SingleInstance::absoluteFileArguments(
+            {QStringLiteral("poeme.txt"), QStringLiteral("-style"), QStringLiteral("/abs/x"), QString()});
+        QCOMPARE(files, QStringList({QDir::current().absoluteFilePath(QStringLiteral("poeme.txt")),
+                                     QStringLiteral("/abs/x")}));
     }
 
     void preferencesFromTheFirstSixLines_data()
@@ -81,5 +136,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestStartup)
+QTEST_GUILESS_MAIN(TestStartup)
 #include "tst_startup.moc"
