@@ -4,57 +4,106 @@
 #include "lexicon/WordCipher.h"
 
 #include <algorithm>
+#include <cstring>
 
 WordList::WordList() = default;
+
+const std::array<char16_t, 256> &WordList::charTable()
+{
+    static const std::array<char16_t, 256> table = [] {
+        std::array<char16_t, 256> chars {};
+        for (int b = 0; b < 256; ++b)
+            chars[b] = TextCodec::windows1252Char(static_cast<unsigned char>(b)).unicode();
+        chars[0xA3] = u',';
+        return chars;
+    }();
+    return table;
+}
+
+QString WordList::decoded(QByteArrayView bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *out = text.data();
+    const auto &chars = charTable();
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        out[i] = QChar(chars[static_cast<unsigned char>(bytes[i])]);
+    return text;
+}
+
+WordList::Span WordList::fieldSpan(int i, Field f) const
+{
+    if (!inRange(i) || std::size_t(i) >= m_records.size())
+        return {};
+    const Record &record = m_records[i];
+    if (f == Categories)
+        return {record.start + record.categoriesOffset, record.categoriesLength};
+    quint32 start = record.start;
+    for (int before = 0; before < f; ++before)
+        start += record.length[before] + 1;
+    return {start, record.length[f]};
+}
+
+QByteArrayView WordList::fieldBytes(int i, Field f) const
+{
+    const Span span = fieldSpan(i, f);
+    if (span.length == 0)
+        return {};
+    return QByteArrayView(m_bytes.constData() + span.start, span.length);
+}
+
+const QString &WordList::text() const
+{
+    if (!m_textMade) {
+        m_text = decoded(m_bytes);
+        m_textMade = true;
+    }
+    return m_text;
+}
 
 QStringView WordList::field(int i, Field f) const
 {
     if (!inRange(i) || std::size_t(i) >= m_records.size())
         return {};
-    const Span span = m_records[i].fields[f];
-    return QStringView(m_text).mid(span.start, span.length);
+    const Span span = fieldSpan(i, f);
+    return QStringView(text()).mid(span.start, span.length);
 }
 
 QStringView WordList::line(int i) const
 {
     if (!inRange(i) || std::size_t(i) >= m_lines.size())
         return {};
-    return QStringView(m_text).mid(m_lines[i].start, m_lines[i].length);
+    return QStringView(text()).mid(m_lines[i].start, m_lines[i].length);
 }
 
 QString WordList::headword(int i) const
 {
-    return WordCipher(cipheredHeadword(i));
+    return WordCipher(decoded(fieldBytes(i, Headword)));
 }
 
 std::optional<RuntimeError> WordList::readLines(const std::optional<QByteArray> &item)
 {
+    m_text.clear();
+    m_textMade = false;
     if (!item)
         return RuntimeError::itemNotFound(QStringLiteral("3_LISTE_DES_MOTS"), 103);
-    // Commas of the headwords are stored as "£"; the replacement keeps every
-    // length, so it is made while the text is decoded.
-    m_text = QString::fromLatin1(item->constData(), item->size());
-    const auto *bytes = reinterpret_cast<const unsigned char *>(item->constData());
-    QChar *decoded = nullptr;
-    for (qsizetype i = 0; i < item->size(); ++i) {
-        const unsigned char b = bytes[i];
-        if ((b & 0xE0) == 0x80 || b == 0xA3) {
-            if (!decoded)
-                decoded = m_text.data();
-            decoded[i] = b == 0xA3 ? QLatin1Char(',') : TextCodec::windows1252Char(b);
-        }
-    }
+    // A built-in item is shared, not copied.
+    m_bytes = *item;
 
     // Lines end at CR LF; a lone CR or LF is part of its line. The store
     // takes only as many lines as the item has, up to Capacity.
-    const QStringView text(m_text);
+    const char *bytes = m_bytes.constData();
+    const qsizetype size = m_bytes.size();
     m_lines.clear();
-    m_lines.reserve(std::min<qsizetype>(Capacity, text.size() / 24 + 1));
+    m_lines.reserve(std::min<qsizetype>(Capacity, size / 24 + 1));
     m_records.clear();
     int count = 0;
     qsizetype from = 0;
-    for (qsizetype cr = text.indexOf(QLatin1Char('\r'), from); cr >= 0; cr = text.indexOf(QLatin1Char('\r'), cr + 1)) {
-        if (cr + 1 >= text.size() || text[cr + 1] != QLatin1Char('\n'))
+    for (qsizetype cr = 0; cr < size; ++cr) {
+        const void *found = std::memchr(bytes + cr, '\r', std::size_t(size - cr));
+        if (!found)
+            break;
+        cr = static_cast<const char *>(found) - bytes;
+        if (cr + 1 >= size || bytes[cr + 1] != '\n')
             continue;
         if (count < Capacity)
             m_lines.push_back({quint32(from), quint32(cr - from)});
@@ -72,54 +121,58 @@ namespace {
 // A number field as the cutting reads it: surrounding blanks allowed, then an
 // integer. Plain digits, the usual case, are read here; anything else goes
 // to Qt's reading of an integer.
-int numberField(QStringView text, bool *ok)
+int numberField(QByteArrayView bytes, QString (*decode)(QByteArrayView), bool *ok)
 {
-    if (!text.isEmpty() && text.size() <= 9) {
+    if (!bytes.isEmpty() && bytes.size() <= 9) {
         int value = 0;
         bool digits = true;
-        for (const QChar c : text) {
-            const char16_t u = c.unicode();
-            if (u < u'0' || u > u'9') {
+        for (const char c : bytes) {
+            if (c < '0' || c > '9') {
                 digits = false;
                 break;
             }
-            value = value * 10 + (u - u'0');
+            value = value * 10 + (c - '0');
         }
         if (digits) {
             *ok = true;
             return value;
         }
     }
-    return text.trimmed().toInt(ok);
+    return decode(bytes).trimmed().toInt(ok);
 }
 } // namespace
 
 std::optional<WordList::Record> WordList::cutLine(Span lineSpan, RuntimeError &error) const
 {
     // One pass over the line for its six "@".
-    const char16_t *line = reinterpret_cast<const char16_t *>(m_text.constData()) + lineSpan.start;
+    const char *line = m_bytes.constData() + lineSpan.start;
     const quint32 length = lineSpan.length;
     quint32 at[6];
     int found = 0;
-    for (quint32 i = 0; i < length && found < 6; ++i) {
-        if (line[i] == u'@')
-            at[found++] = i;
+    for (const char *c = line, *end = line + length; found < 6;) {
+        c = static_cast<const char *>(std::memchr(c, '@', std::size_t(end - c)));
+        if (!c)
+            break;
+        at[found++] = quint32(c - line);
+        ++c;
     }
     if (found < 6) {
         error = RuntimeError::invalidCall();
         return std::nullopt;
     }
     Record record;
+    record.start = lineSpan.start;
     quint32 from = 0;
     for (int f = 0; f < 4; ++f) {
-        record.fields[f] = {lineSpan.start + from, at[f] - from};
+        record.length[f] = at[f] - from;
         from = at[f] + 1;
     }
-    record.fields[Categories] = {lineSpan.start + at[5] + 1, length - at[5] - 1};
+    record.categoriesOffset = at[5] + 1;
+    record.categoriesLength = length - at[5] - 1;
 
     auto number = [&](int f, bool *ok) {
         const quint32 begin = at[f - 1] + 1;
-        return numberField(QStringView(line + begin, qsizetype(at[f] - begin)), ok);
+        return numberField(QByteArrayView(line + begin, qsizetype(at[f] - begin)), &WordList::decoded, ok);
     };
     bool conjugatedOk = false;
     bool syllablesOk = false;

@@ -4,11 +4,20 @@
 // "3_LISTE_DES_MOTS", seven "@"-separated fields. It is filled once by two
 // loading stages (read the lines, then cut them into fields) and only read
 // afterwards; searches scan it in order, so results come in word-list order.
+//
+// The list keeps the item's bytes as stored (a built-in item is used in
+// place) and cuts them into byte spans; each Windows-1252 byte is one
+// character, so spans are the same in bytes and in characters. Searches
+// compare fields on the bytes (the *Bytes accessors and StoredChar) and
+// decode only the lines they list. The text accessors returning QStringView
+// decode the whole list once, on their first use.
 #include "lexicon/RuntimeError.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -37,6 +46,20 @@ public:
     // The deciphered headword of record i.
     QString headword(int i) const;
 
+    // The stored bytes of the fields; a byte reads as StoredChar(byte).
+    QByteArrayView exactSoundBytes(int i) const { return fieldBytes(i, Exact); }
+    QByteArrayView approxSoundBytes(int i) const { return fieldBytes(i, Approx); }
+    QByteArrayView writtenTailBytes(int i) const { return fieldBytes(i, Tail); }
+    QByteArrayView categoriesBytes(int i) const { return fieldBytes(i, Categories); }
+    // One field decoded on its own, without decoding the list.
+    QString exactSoundText(int i) const { return decoded(fieldBytes(i, Exact)); }
+    QString approxSoundText(int i) const { return decoded(fieldBytes(i, Approx)); }
+    QString categoriesText(int i) const { return decoded(fieldBytes(i, Categories)); }
+
+    // The character a stored byte stands for: Windows-1252, with the "£"
+    // that stores the commas of headwords read as ",".
+    static char16_t StoredChar(unsigned char byte) { return charTable()[byte]; }
+
     // Reading the lines (loading stage TimDeb). A missing item leaves the
     // list empty; more than Capacity lines keeps the first Capacity.
     std::optional<RuntimeError> readLines(const std::optional<QByteArray> &item);
@@ -53,20 +76,33 @@ private:
         quint32 start = 0;
         quint32 length = 0;
     };
+    // Fields start where the previous one ended plus its "@"; only the
+    // lengths and the start of the categories need storing.
     struct Record {
-        Span fields[FieldCount];
+        quint32 start = 0;
+        quint32 length[FieldCount - 1] = {};
+        quint32 categoriesOffset = 0;
+        quint32 categoriesLength = 0;
         qint32 isConjugated = 0;
         qint32 syllableCount = 0;
     };
 
+    static const std::array<char16_t, 256> &charTable();
+    static QString decoded(QByteArrayView bytes);
     bool inRange(int i) const { return i >= 0 && i < Capacity; }
     bool hasRecord(int i) const { return i >= 0 && std::size_t(i) < m_records.size(); }
+    Span fieldSpan(int i, Field f) const;
+    QByteArrayView fieldBytes(int i, Field f) const;
     QStringView field(int i, Field f) const;
+    const QString &text() const;
     std::optional<Record> cutLine(Span lineSpan, RuntimeError &error) const;
 
-    QString m_text;
+    QByteArray m_bytes;
     std::vector<Span> m_lines;
     std::vector<Record> m_records;
     int m_wordCount = 0;
     int m_recordCount = 0;
+    // The whole list decoded, made by the first text accessor called.
+    mutable QString m_text;
+    mutable bool m_textMade = false;
 };

@@ -2,6 +2,7 @@
 
 #include "lexicon/WordList.h"
 #include "search/RhymeGenre.h"
+#include "search/SoundLookup.h"
 
 bool PassesFilters(const WordList &words, int index, const SearchParameters &parameters)
 {
@@ -12,7 +13,7 @@ bool PassesFilters(const WordList &words, int index, const SearchParameters &par
         // An empty code would be found in every line: take the caption's own.
         const QString code = parameters.categoryCode.isEmpty()
             ? CategoryCodeFor(parameters.categoryFilter) : parameters.categoryCode;
-        if (code.isEmpty() || !words.categories(index).contains(code))
+        if (code.isEmpty() || !StoredTextContains(words.categoriesBytes(index), code))
             return false;
     }
     if (parameters.excludeConjugated && words.isConjugated(index) == 1)
@@ -38,7 +39,7 @@ QString PaddedHeadword(const WordList &words, int index)
 QString FormatResultLine(const WordList &words, int index, const QString &paddedHeadword)
 {
     QString line = paddedHeadword + QString::number(words.syllableCount(index)) + QString(10, QLatin1Char(' '));
-    line.append(words.categories(index));
+    line.append(words.categoriesText(index));
     return line;
 }
 

@@ -93,7 +93,7 @@ RhymeGenre RhymeGenreOf(QStringView headword, QStringView exactSound, QStringVie
 
 RhymeGenre RhymeGenreOf(const WordList &words, int index)
 {
-    return RhymeGenreOf(words.headword(index), words.exactSound(index), words.categories(index));
+    return RhymeGenreOf(words.headword(index), words.exactSoundText(index), words.categoriesText(index));
 }
 
 QString GenreName(RhymeGenre genre)

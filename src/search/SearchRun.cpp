@@ -96,9 +96,9 @@ ResultEntry makeEntry(const WordList &words, int index, const QString &headword)
     entry.paddedHeadword = PaddedHeadword(headword);
     entry.line = FormatResultLine(words, index, entry.paddedHeadword);
     entry.syllables = words.syllableCount(index);
-    entry.categories = words.categories(index).toString();
+    entry.categories = words.categoriesText(index);
     entry.conjugated = words.isConjugated(index) == 1;
-    entry.genre = RhymeGenreOf(headword, words.exactSound(index), words.categories(index));
+    entry.genre = RhymeGenreOf(headword, words.exactSoundText(index), entry.categories);
     return entry;
 }
 
@@ -119,7 +119,7 @@ void SearchRun::runExact()
     QList<ResultEntry> &list = m_results[int(ResultKind::Rich)];
     const int count = words.wordCount();
     for (int i = 0; i < count; ++i) {
-        if (!SameText(words.exactSound(i), m_queryExactSound) || !PassesFilters(words, i, m_parameters))
+        if (!SameText(words.exactSoundBytes(i), m_queryExactSound) || !PassesFilters(words, i, m_parameters))
             continue;
         const QString headword = words.headword(i);
         if (!firstOfHeadword(ResultKind::Rich, headword))
@@ -148,7 +148,7 @@ void SearchRun::runApprox()
     QList<ResultEntry> &list = m_results[int(ResultKind::Approx)];
     const int count = words.wordCount();
     for (int i = 0; i < count; ++i) {
-        if (!SameText(words.approxSound(i), m_queryApproxSound) || !PassesFilters(words, i, m_parameters))
+        if (!SameText(words.approxSoundBytes(i), m_queryApproxSound) || !PassesFilters(words, i, m_parameters))
             continue;
         const QString headword = words.headword(i);
         if (!m_parameters.showDuplicates && m_richHeadwords.contains(PaddedHeadword(headword)))
@@ -174,7 +174,7 @@ void SearchRun::runEnding()
     QList<ResultEntry> &list = m_results[int(ResultKind::Ending)];
     const int count = words.wordCount();
     for (int i = 0; i < count; ++i) {
-        if (!TailEndsWith(words.writtenTail(i), m_endingKey) || !PassesFilters(words, i, m_parameters))
+        if (!TailEndsWith(words.writtenTailBytes(i), m_endingKey) || !PassesFilters(words, i, m_parameters))
             continue;
         const QString headword = words.headword(i);
         // The typed word itself is no ending of its own, whatever its capitals.

@@ -9,6 +9,17 @@ bool TailEndsWith(QStringView tail, QStringView key)
     return tail.size() >= key.size() && SameText(tail.right(key.size()), key);
 }
 
+bool StoredTextContains(QByteArrayView stored, QStringView text)
+{
+    if (text.isEmpty())
+        return true;
+    for (qsizetype from = 0; from + text.size() <= stored.size(); ++from) {
+        if (SameText(stored.sliced(from, text.size()), text))
+            return true;
+    }
+    return false;
+}
+
 namespace {
 
 // The first line whose written tail is the key, else -1.
@@ -16,7 +27,7 @@ int firstTailEqualTo(const WordList &words, QStringView key)
 {
     const int count = words.wordCount();
     for (int i = 0; i < count; ++i) {
-        if (SameText(words.writtenTail(i), key))
+        if (SameText(words.writtenTailBytes(i), key))
             return i;
     }
     return -1;
@@ -27,7 +38,7 @@ int firstTailEndingWith(const WordList &words, QStringView key)
 {
     const int count = words.wordCount();
     for (int i = 0; i < count; ++i) {
-        if (TailEndsWith(words.writtenTail(i), key))
+        if (TailEndsWith(words.writtenTailBytes(i), key))
             return i;
     }
     return -1;
@@ -48,7 +59,7 @@ QString FindExactSound(const WordList &words, QString &searchKey)
         if (found < 0)
             found = firstTailEndingWith(words, searchKey);
         if (found >= 0)
-            return words.exactSound(found).toString();
+            return words.exactSoundText(found);
         if (shortenings >= 2 || searchKey.size() < 4)
             break;
         searchKey.remove(0, 1);
@@ -61,7 +72,7 @@ QString FindApproxSound(const WordList &words, const QString &searchKey)
     if (searchKey.isEmpty())
         return {};
     const int found = firstTailEndingWith(words, searchKey);
-    return found >= 0 ? words.approxSound(found).toString() : QString();
+    return found >= 0 ? words.approxSoundText(found) : QString();
 }
 
 QString EndingKey(const QString &searchKey, int endingLength)

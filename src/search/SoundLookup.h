@@ -2,10 +2,11 @@
 
 // Finding the rhyme sounds of a search key in the word list itself, by the
 // written tails of its lines.
+#include "lexicon/WordList.h"
+
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
-
-class WordList;
 
 // The exact sound of the first line whose written tail is the key, else of
 // the first whose tail ends with it. A key with a blank is first cut to what
@@ -39,3 +40,28 @@ inline bool SameText(QStringView a, QStringView b)
     }
     return true;
 }
+
+// SameText of a stored field, read byte by byte as WordList::StoredChar,
+// and a text: the scans compare the list as stored, without decoding it.
+inline bool SameText(QByteArrayView stored, QStringView text)
+{
+    if (stored.size() != text.size())
+        return false;
+    const auto *bytes = reinterpret_cast<const unsigned char *>(stored.data());
+    const char16_t *chars = text.utf16();
+    for (qsizetype i = stored.size(); i-- > 0;) {
+        if (WordList::StoredChar(bytes[i]) != chars[i])
+            return false;
+    }
+    return true;
+}
+
+// TailEndsWith on a stored tail.
+inline bool TailEndsWith(QByteArrayView tail, QStringView key)
+{
+    return tail.size() >= key.size() && SameText(tail.last(key.size()), key);
+}
+
+// Whether a stored field holds the text anywhere (QString::contains, case
+// sensitive, on the stored bytes).
+bool StoredTextContains(QByteArrayView stored, QStringView text);
