@@ -215,7 +215,7 @@ void FrmDisplay::buildButtonRow()
         {&CmdSynonyme, "Utilitaires", "Synonymes-Homonymes-Anacycliques-Palindromes"},
         {&CmdOptions, "Options", "Options du programme"},
         {&CmdConseils, "Conseils", "Conseils pour la recherche"},
-        {&CmdAp, "A propos", "A propos de Morvalis"},
+        {&CmdAp, "A propos", "À propos de Versalune"},
         {&CmdQuitte, " Quitter", "Quitter le programme"},
     };
     constexpr int count = int(std::size(buttons));
