@@ -1,4 +1,5 @@
 #include "ui/main/FrmDisplay.h"
+#include "ui/main/MainWindowAccess.h"
 #include "ui/windows/MessageBoxes.h"
 
 #include "lexicon/AppGlobals.h"
@@ -131,6 +132,8 @@ FrmDisplay::FrmDisplay(const LexiconData &data, QWidget *loadingWindow, QWidget 
     buildResultArea();
     buildParamPanel();
     buildHiddenHelpers();
+    NameMainWindowControls(*this);
+    AddMainWindowKeys(*this);
 
     // 2. and 3.
     LblVersion->setText(QStringLiteral("Version ") + AppGlobals::appVersion());
