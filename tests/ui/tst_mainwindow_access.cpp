@@ -8,6 +8,8 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
 #include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
@@ -39,6 +41,7 @@ private slots:
     void pictureButtonsAreNamedInFrench();
     void namesComeFromTooltipsAndCaptions();
     void keysReachHelpAndQuit();
+    void tabGoesFromInputToOptionsListsAndButtons();
 };
 
 void TstMainWindowAccess::everyControlHasANameToBeRead()
@@ -104,6 +107,32 @@ void TstMainWindowAccess::keysReachHelpAndQuit()
     QSignalSpy quit(w.CmdQuitte, &QAbstractButton::clicked);
     QTest::keyClick(&w, Qt::Key_Q, Qt::ControlModifier);
     QCOMPARE(quit.count(), 1);
+}
+
+void TstMainWindowAccess::tabGoesFromInputToOptionsListsAndButtons()
+{
+    FrmDisplayFixture f;
+    FrmDisplay &w = f.open();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    // The chain Tab follows, from the input box.
+    QList<QWidget *> chain;
+    for (QWidget *next = w.T1; next && !chain.contains(next); next = next->nextInFocusChain())
+        if (next->focusPolicy() & Qt::TabFocus)
+            chain.append(next);
+    QVERIFY(chain.contains(w.CmdGo));
+    const QList<QWidget *> expected {w.T1, w.Chk1, w.CboSyl, w.ChkOrtho, w.Lst[1], w.Lst[2], w.Lst[3],
+                                     w.CmdCopier, w.CmdSyn, w.CmdMAJ, w.CmdOptions, w.CmdQuitte};
+    qsizetype last = -1;
+    for (QWidget *widget : expected) {
+        const qsizetype at = chain.indexOf(widget);
+        QVERIFY2(at > last, qPrintable(widget->accessibleName()));
+        last = at;
+    }
+    // Pressing Tab from the input box reaches the first result list.
+    w.T1->setFocus();
+    for (int presses = 0; presses < chain.size() && QApplication::focusWidget() != w.Lst[1]; ++presses)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), w.Lst[1]);
 }
 
 QTEST_MAIN(TstMainWindowAccess)

@@ -92,3 +92,20 @@ void AddMainWindowKeys(FrmDisplay &w)
     auto *quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), &w);
     QObject::connect(quit, &QShortcut::activated, w.CmdQuitte, &QAbstractButton::click);
 }
+
+void SetMainWindowTabOrder(FrmDisplay &w)
+{
+    // The search panel keeps the order its controls were made in.
+    QList<QWidget *> order;
+    for (QWidget *next = w.T1; next && !order.contains(next); next = next->nextInFocusChain()) {
+        if (next == w.T1 || (next->focusPolicy() & Qt::TabFocus && w.Sha[0]->parentWidget()
+                             && w.Sha[0]->parentWidget()->isAncestorOf(next)))
+            order.append(next);
+    }
+    for (int i = 1; i <= 3; ++i)
+        order.append(w.Lst[i]);
+    order << w.CmdCopier << w.CmdSyn << w.CmdMAJ << w.CmdOrtho << w.CmdSynonyme << w.CmdOptions << w.CmdConseils
+          << w.CmdAp << w.CmdQuitte;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}

@@ -17,3 +17,7 @@ void NameControlsFromTheirTexts(QWidget *root);
 
 // F1 opens the help; Ctrl+Q quits the way the Quitter button does.
 void AddMainWindowKeys(FrmDisplay &window);
+
+// Tab goes from the input box through the search options, then the result
+// lists, Copier, Synonymes and the row of buttons at the top.
+void SetMainWindowTabOrder(FrmDisplay &window);
