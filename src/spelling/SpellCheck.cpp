@@ -102,10 +102,11 @@ std::optional<double> MinRateFromText(QStringView text)
     const QStringView number = leadingNumberText(text);
     bool ok = false;
     const double rate = number.toDouble(&ok);
-    // No number at all reads as 0, like the field's usual reading; a number
-    // too long to hold is out of range, not 0.
+    // A text that is no number ("abc", "-3": a rate below 0 would let every
+    // word of the length through) is refused like a rate above 100, and so is
+    // a number too long to hold.
     if (!ok)
-        return number.isEmpty() || number == QLatin1String(".") ? std::optional<double>(0.0) : std::nullopt;
+        return std::nullopt;
     if (rate > 100.0)
         return std::nullopt;
     return rate;

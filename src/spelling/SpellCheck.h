@@ -36,7 +36,8 @@ SpellCheckResult SpellCheck(const QString &word, const QStringList &list, bool o
 double LeadingNumber(QStringView text);
 
 // The minimum rate a rate field asks for: its leading number, when it lies
-// between 0 and 100. Nothing for a larger number, however many digits it has
+// between 0 and 100. Nothing for a text that does not open with a number
+// (a negative one included), nor for a larger number, however many digits it has
 // (a number too long to read would otherwise come back as 0 and let every
 // word of the length through).
 std::optional<double> MinRateFromText(QStringView text);

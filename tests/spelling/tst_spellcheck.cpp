@@ -223,7 +223,10 @@ void TstSpellCheck::minRateComesFromTheStartOfItsText()
     // The rate a field may ask for: 0 to 100, however it is written.
     QCOMPARE(MinRateFromText(u"80"), std::optional<double>(80.0));
     QCOMPARE(MinRateFromText(u"100 %"), std::optional<double>(100.0));
-    QCOMPARE(MinRateFromText(u"abc"), std::optional<double>(0.0));
+    QCOMPARE(MinRateFromText(u"abc"), std::nullopt);
+    QCOMPARE(MinRateFromText(u"-3"), std::nullopt);
+    QCOMPARE(MinRateFromText(u""), std::nullopt);
+    QCOMPARE(MinRateFromText(u"0"), std::optional<double>(0.0));
     QCOMPARE(MinRateFromText(u"100.5"), std::nullopt);
     QCOMPARE(MinRateFromText(QString(400, '9')), std::nullopt);
     QCOMPARE(MinRateFromText(QString(400, '0')), std::optional<double>(0.0));

@@ -122,6 +122,11 @@ void TestFrmConseils::enterAndClosePictureClose()
     QTest::mouseClick(again.ImgClose, Qt::LeftButton);
     QVERIFY(!again.isVisible());
     QVERIFY(main.isEnabled());
+    FrmConseils third(&main);
+    QTRY_VERIFY(third.isVisible());
+    QTest::keyClick(third.Foc, Qt::Key_Escape);
+    QVERIFY(!third.isVisible());
+    QVERIFY(main.isEnabled());
 }
 
 void TestFrmConseils::modalShowingReturnsWhenClosed()

@@ -245,6 +245,21 @@ void TstFrmDicOrtho::outOfRangeRateIsRefused()
     QCOMPARE(w.warnings, QStringList {FrmDicOrtho::RateOutOfRangeText});
     QCOMPARE(rate->text(), QStringLiteral("80"));
     QCOMPARE(w.items(), (QStringList {"Suggestions :", rule(), "cheval"}));
+    // A rate below 0, or no number, is refused the same way.
+    for (const QString &text : {QStringLiteral("-3"), QStringLiteral("abc")}) {
+        w.warnings.clear();
+        rate->setText(text);
+        w.check("chevak");
+        QCOMPARE(w.warnings, QStringList {FrmDicOrtho::RateOutOfRangeText});
+        QCOMPARE(rate->text(), QStringLiteral("80"));
+        QCOMPARE(w.items(), (QStringList {"Suggestions :", rule(), "cheval"}));
+    }
+    // Out of sight, the field is out of the Tab order, and typing takes rates only.
+    QCOMPARE(rate->focusPolicy(), Qt::NoFocus);
+    rate->clear();
+    QTest::keyClicks(rate, QStringLiteral("-3abc"));
+    QVERIFY(!rate->text().contains(QLatin1Char('-')));
+    QVERIFY(!rate->text().contains(QLatin1Char('a')));
 }
 
 QTEST_MAIN(TstFrmDicOrtho)

@@ -228,6 +228,14 @@ void TestFrmOption::enterAfterClickCloses()
     QTest::keyClick(window->ChkMess, Qt::Key_Enter);
     QTRY_VERIFY(!window);
     QVERIFY(main.isEnabled());
+
+    // Escape closes it too.
+    window = FrmOption::open(prefs, &main);
+    QTRY_VERIFY(window && window->isVisible());
+    window->ChkMess->setFocus();
+    QTest::keyClick(window->ChkMess, Qt::Key_Escape);
+    QTRY_VERIFY(!window);
+    QVERIFY(main.isEnabled());
 }
 
 void TestFrmOption::helpTexts_data()

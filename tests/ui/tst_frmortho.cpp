@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
@@ -31,7 +32,6 @@ struct Check {
     QStringList messages;
     QStringList chosen;
     int restarts = 0;
-    int cancels = 0;
     bool shownAtRestart = false;
 
     Check(MainWindow &main, TestSupport::SpellingLists &data, const QString &word)
@@ -49,7 +49,6 @@ struct Check {
             ++restarts;
             shownAtRestart = frm->isVisible();
         });
-        QObject::connect(frm, &FrmOrtho::cancelled, [this] { ++cancels; });
     }
 
     QString solution() const { return frm->findChild<QLabel *>("LblSolution")->text(); }
@@ -80,7 +79,8 @@ private slots:
     void oneLetterOffFollowsThePreference();
     void noSuggestionToldThenSearch();
     void accentedInitialIsValid();
-    void cancelLeavesTheWordUnchecked();
+    void closeSearchesTheWordAsTyped();
+    void keysPickAndClose();
     void unreadableListDoesNotStopTheSearch();
 
 private:
@@ -141,7 +141,6 @@ void TstFrmOrtho::suggestionPickedRestartsTheSearch()
     QVERIFY(AppGlobals::instance().spellingDone);
     QVERIFY(main.window.isEnabled());
     QTRY_VERIFY(check.frm.isNull());
-    QCOMPARE(check.cancels, 0);
 }
 
 void TstFrmOrtho::headerLinesDoNothing()
@@ -200,20 +199,55 @@ void TstFrmOrtho::accentedInitialIsValid()
     QCOMPARE(data.reads, 1);
 }
 
-void TstFrmOrtho::cancelLeavesTheWordUnchecked()
+void TstFrmOrtho::closeSearchesTheWordAsTyped()
 {
     MainWindow main;
+    main.T1->setText("maizon");
     Check check(main, data, "maizon");
     QTRY_VERIFY(check.frm->isVisible());
     auto *close = check.frm->findChild<HoverPicture *>("ImgClose2");
-    QCOMPARE(close->toolTip(), QStringLiteral("Annuler"));
+    QCOMPARE(close->toolTip(), QStringLiteral("Fermer et rechercher le mot tel quel"));
     QTest::mouseClick(close, Qt::LeftButton);
-    QCOMPARE(check.cancels, 1);
-    QCOMPARE(check.restarts, 0);
+    QCOMPARE(check.restarts, 1);
     QVERIFY(check.chosen.isEmpty());
-    QVERIFY(!AppGlobals::instance().spellingDone);
+    QCOMPARE(main.T1->text(), QStringLiteral("maizon"));
+    QVERIFY(AppGlobals::instance().spellingDone);
     QVERIFY(main.window.isEnabled());
     QTRY_VERIFY(check.frm.isNull());
+}
+
+void TstFrmOrtho::keysPickAndClose()
+{
+    {
+        // Down then Enter: the second suggestion; the header lines are skipped.
+        MainWindow main;
+        Check check(main, data, "maizon");
+        QTRY_VERIFY(check.frm->isVisible());
+        QListWidget *list = check.list();
+        QVERIFY(list->hasFocus() || list->focusPolicy() != Qt::NoFocus);
+        QCOMPARE(list->currentRow(), FrmOrtho::HeaderLineCount);
+        QTest::keyClick(list, Qt::Key_Up);
+        QCOMPARE(list->currentRow(), FrmOrtho::HeaderLineCount);
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(check.chosen, QStringList {"mation"});
+        QCOMPARE(check.restarts, 1);
+        QTRY_VERIFY(check.frm.isNull());
+    }
+    for (const QString &button : {QStringLiteral("escape"), QStringLiteral("CmdTelQuel")}) {
+        // Escape and "Rechercher quand même" search the word as typed.
+        MainWindow main;
+        Check check(main, data, "maizon");
+        QTRY_VERIFY(check.frm->isVisible());
+        if (button == QStringLiteral("escape"))
+            QTest::keyClick(check.list(), Qt::Key_Escape);
+        else
+            check.frm->findChild<QPushButton *>(button)->click();
+        QVERIFY(check.chosen.isEmpty());
+        QCOMPARE(check.restarts, 1);
+        QVERIFY(AppGlobals::instance().spellingDone);
+        QTRY_VERIFY(check.frm.isNull());
+    }
 }
 
 void TstFrmOrtho::unreadableListDoesNotStopTheSearch()

@@ -44,7 +44,7 @@ class TstFrmOrthoMainWindow : public QObject {
 private slots:
     void pickedSuggestionIsSearchedUnchecked();
     void noSuggestionSearchesTheWordAsTyped();
-    void cancelSearchesNothingAndChecksAgainNextTime();
+    void closingSearchesTheWordAsTyped();
     void checkOffSearchesAtOnce();
     void secondRequestWhileCheckingIsTheSame();
     void spellingButtonOpensTheDictionaryWithTheWord();
@@ -83,23 +83,36 @@ void TstFrmOrthoMainWindow::noSuggestionSearchesTheWordAsTyped()
     QCOMPARE(m.w.searchRun().parameters().typedText, QStringLiteral("éporte"));
 }
 
-void TstFrmOrthoMainWindow::cancelSearchesNothingAndChecksAgainNextTime()
+void TstFrmOrthoMainWindow::closingSearchesTheWordAsTyped()
 {
     Main m;
+    m.w.ChkOrtho->setChecked(false);
+    m.f.type("porte");
+    QVERIFY(m.f.searchAndWait());
+    QVERIFY(m.w.Lst[1]->count() + m.w.Lst[2]->count() + m.w.Lst[3]->count() > 0);
+    m.w.ChkOrtho->setChecked(true);
+
     m.f.type("maizon");
     QSignalSpy finished(&m.w, &FrmDisplay::searchFinished);
     m.w.StartSearch();
+    // The lists of "porte" are gone while "maizon" is being checked.
+    for (int i = 1; i <= 3; ++i)
+        QCOMPARE(m.w.Lst[i]->count(), 0);
     QTRY_VERIFY(m.checkWindow() && m.checkWindow()->isVisible());
     QTest::mouseClick(m.checkWindow()->findChild<HoverPicture *>("ImgClose2"), Qt::LeftButton);
     QVERIFY(m.w.isEnabled());
-    QTRY_COMPARE(QApplication::focusWidget(), m.w.T1);
-    QTest::qWait(50);
-    QCOMPARE(finished.count(), 0);
-    QVERIFY(!m.checkWindow());
+    QTRY_COMPARE(finished.count(), 1);
+    QCOMPARE(m.w.searchRun().parameters().typedText, QStringLiteral("maizon"));
+    QTRY_VERIFY(!m.checkWindow());
 
+    // The next search checks its word again.
     m.w.StartSearch();
     QTRY_VERIFY(m.checkWindow() && m.checkWindow()->isVisible());
     QCOMPARE(m.lists.reads, 2);
+    // Escape closes it the same way.
+    QTest::keyClick(m.checkWindow()->findChild<QListWidget *>("LstMot"), Qt::Key_Escape);
+    QTRY_COMPARE(finished.count(), 2);
+    QCOMPARE(m.w.searchRun().parameters().typedText, QStringLiteral("maizon"));
 }
 
 void TstFrmOrthoMainWindow::checkOffSearchesAtOnce()

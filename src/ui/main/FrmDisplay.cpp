@@ -1,4 +1,5 @@
 #include "ui/main/FrmDisplay.h"
+#include "ui/main/MainWindowAccess.h"
 #include "ui/windows/MessageBoxes.h"
 
 #include "lexicon/AppGlobals.h"
@@ -131,6 +132,9 @@ FrmDisplay::FrmDisplay(const LexiconData &data, QWidget *loadingWindow, QWidget 
     buildResultArea();
     buildParamPanel();
     buildHiddenHelpers();
+    NameMainWindowControls(*this);
+    AddMainWindowKeys(*this);
+    SetMainWindowTabOrder(*this);
 
     // 2. and 3.
     LblVersion->setText(QStringLiteral("Version ") + AppGlobals::appVersion());
@@ -215,7 +219,7 @@ void FrmDisplay::buildButtonRow()
         {&CmdSynonyme, "Utilitaires", "Synonymes-Homonymes-Anacycliques-Palindromes"},
         {&CmdOptions, "Options", "Options du programme"},
         {&CmdConseils, "Conseils", "Conseils pour la recherche"},
-        {&CmdAp, "A propos", "A propos de Morvalis"},
+        {&CmdAp, "A propos", "À propos de Versalune"},
         {&CmdQuitte, " Quitter", "Quitter le programme"},
     };
     constexpr int count = int(std::size(buttons));
@@ -226,7 +230,7 @@ void FrmDisplay::buildButtonRow()
         auto *button = new SkinnedButton(QString::fromUtf8(buttons[i].caption), this);
         button->setToolTip(QString::fromUtf8(buttons[i].tip));
         button->setGeometry(8 + i * (width + gap), kButtonTop, width, kButtonHeight);
-        button->setFocusPolicy(Qt::NoFocus);
+        button->setFocusPolicy(Qt::TabFocus);
         *buttons[i].button = button;
     }
 }
@@ -301,7 +305,7 @@ void FrmDisplay::buildDetailsPanel()
     CmdSyn->setToolTip(QStringLiteral("Synonymes du mot"));
     CmdSyn->setFixedSize(92, 26);
     for (SkinnedButton *button : {CmdCopier, CmdSyn})
-        button->setFocusPolicy(Qt::NoFocus);
+        button->setFocusPolicy(Qt::TabFocus);
     row->addWidget(CmdCopier);
     row->addWidget(CmdSyn);
 }
@@ -340,7 +344,7 @@ void FrmDisplay::buildResultArea()
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         list->setTextElideMode(Qt::ElideMiddle);
         list->setUniformItemSizes(true);
-        list->setFocusPolicy(Qt::ClickFocus);
+        list->setFocusPolicy(Qt::StrongFocus);
         list->viewport()->installEventFilter(this);
         // The arrow keys show the details of the line they move to.
         list->installEventFilter(this);
@@ -386,7 +390,7 @@ void FrmDisplay::buildInputGroup(QWidget *panel)
     CmdGo = new SkinnedButton(QStringLiteral(" Rechercher"), Sha[0]);
     CmdGo->setToolTip(QStringLiteral("Rechercher les rimes"));
     CmdGo->setFixedSize(100, 28);
-    CmdGo->setFocusPolicy(Qt::NoFocus);
+    CmdGo->setFocusPolicy(Qt::TabFocus);
     grid->addWidget(CmdGo, 1, 1);
 }
 
@@ -465,7 +469,7 @@ void FrmDisplay::buildOptionsGroup(QWidget *panel)
     CmdOptDef = new SkinnedButton(QStringLiteral(">>"), Sha[9]);
     CmdOptDef->setToolTip(QStringLiteral("Appliquer les options par défaut"));
     CmdOptDef->setFixedSize(40, 22);
-    CmdOptDef->setFocusPolicy(Qt::NoFocus);
+    CmdOptDef->setFocusPolicy(Qt::TabFocus);
     LblA[11] = label(QStringLiteral("Paramètres par défaut."), Sha[9]);
     auto *defaults = new QHBoxLayout;
     defaults->setSpacing(8);

@@ -24,8 +24,6 @@ void FrmDisplay::clearDetails()
 
 void FrmDisplay::showDetails(int list)
 {
-    CmdCopier->setEnabled(true);
-    CmdSyn->setEnabled(true);
     Lbl[11]->setText(QStringLiteral("Syllabes:"));
     Lbl[12]->setText(QStringLiteral("Lettres:"));
     Lbl[13]->setText(QStringLiteral("Type:"));
@@ -36,6 +34,10 @@ void FrmDisplay::showDetails(int list)
     const auto details = WordDetails::fromResultLine(item->text());
     if (!details)
         return;
+    // Only a word picked in a list can be copied or looked up: a click on
+    // the empty part of a list leaves the buttons off.
+    CmdCopier->setEnabled(true);
+    CmdSyn->setEnabled(true);
     LblMot->setText(details->word);
     LblSyl->setText(details->syllables);
     LblLettres->setText(details->letters);

@@ -100,6 +100,14 @@ void FrmDisplay::StartSearch()
     m_run = std::make_unique<SearchRun>();
     clearDetails();
 
+    // The lists of the previous word go at once, not after the spelling
+    // check: they would stand under the new word meanwhile.
+    for (int i = 1; i <= 3; ++i) {
+        Lst[i]->clear();
+        countLabel(i)->clear();
+        syllableLabel(i)->clear();
+    }
+
     AppGlobals &globals = AppGlobals::instance();
     if (ChkOrtho->isChecked() && !globals.spellingDone) {
         globals.wordToCheck = T1->text().toLower();
@@ -114,11 +122,6 @@ void FrmDisplay::StartSearch()
     globals.spellingDone = false;
 
     setCursor(Qt::WaitCursor);
-    for (int i = 1; i <= 3; ++i) {
-        Lst[i]->clear();
-        countLabel(i)->clear();
-        syllableLabel(i)->clear();
-    }
     // Without pauses a search is over before the busy display could be
     // read: it only shows when the search outlasts a short wait.
     if (resultsAtOnce())

@@ -79,6 +79,5 @@ bool FrmDisplay::openSpellingCheck()
     };
     connect(window, &FrmOrtho::suggestionChosen, T1, &QLineEdit::setText);
     connect(window, &FrmOrtho::searchRestartRequested, this, [this] { TimRetour.start(10); });
-    connect(window, &FrmOrtho::cancelled, this, &FrmDisplay::focusT1);
     return true;
 }

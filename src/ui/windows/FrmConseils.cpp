@@ -144,6 +144,10 @@ void FrmConseils::keyPressEvent(QKeyEvent *event)
         Foc->click();
         return;
     }
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
     QWidget::keyPressEvent(event);
 }
 

@@ -14,6 +14,8 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QDoubleValidator>
+#include <QLocale>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -178,12 +180,18 @@ FrmDicOrtho::FrmDicOrtho(const QString &mainWindowText, QWidget *mainWindow, Dat
     TxtTaux = new QLineEdit(QStringLiteral("80"), this);
     TxtTaux->setObjectName(QStringLiteral("TxtTaux"));
     TxtTaux->setGeometry(-200, 1000, 30, 20);
+    // Out of sight, hence out of the Tab order; it takes only rates.
+    TxtTaux->setFocusPolicy(Qt::NoFocus);
+    auto *rates = new QDoubleValidator(0.0, 100.0, 2, TxtTaux);
+    rates->setLocale(QLocale::c());
+    TxtTaux->setValidator(rates);
     Lbl = new QLabel(QStringLiteral("= taux mini pour être accepté."), this);
     Lbl->setObjectName(QStringLiteral("Lbl"));
     Lbl->setGeometry(-160, 1000, 150, 20);
     Foc = new QLineEdit(this);
     Foc->setObjectName(QStringLiteral("Foc"));
     Foc->setGeometry(-200, -200, 10, 10);
+    Foc->setFocusPolicy(Qt::NoFocus);
 
     for (QWidget *handle : {static_cast<QWidget *>(Pic2), static_cast<QWidget *>(LblLogo),
                             static_cast<QWidget *>(Pic1), static_cast<QWidget *>(ImgIcone),

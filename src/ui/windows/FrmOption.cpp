@@ -191,6 +191,10 @@ void FrmOption::keyPressEvent(QKeyEvent *event)
         Foc->click();
         return;
     }
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
     QWidget::keyPressEvent(event);
 }
 

@@ -3,23 +3,27 @@
 
 #include "lexicon/AppGlobals.h"
 #include "spelling/LetterDictionary.h"
+#include "spelling/NearSpellings.h"
 #include "spelling/SpellCheck.h"
 #include "ui/windows/SpellingLook.h"
 #include "ui/windows/WindowChrome.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 
 namespace {
 constexpr int kWidth = 420, kHeight = 290;
 constexpr int kTitleHeight = 26, kPanelWidth = 112;
 constexpr int kCheckDelayMs = 100;
+constexpr int kButtonWidth = 170, kButtonHeight = 26;
 const QString kCrLf = QStringLiteral("\r\n");
 } // namespace
 
@@ -46,7 +50,7 @@ FrmOrtho::FrmOrtho(QWidget *mainWindow, DataItemReader readItem)
     ImgClose2 = new HoverPicture(Chrome::Picture::Close, this);
     ImgClose2->setObjectName(QStringLiteral("ImgClose2"));
     ImgClose2->move(kWidth - ImgClose2->width() - 6, (kTitleHeight - ImgClose2->height()) / 2);
-    ImgClose2->setToolTip(QStringLiteral("Annuler"));
+    ImgClose2->setToolTip(QStringLiteral("Fermer et rechercher le mot tel quel"));
 
     Pic1 = new QLabel(this);
     Pic1->setObjectName(QStringLiteral("Pic1"));
@@ -80,11 +84,17 @@ FrmOrtho::FrmOrtho(QWidget *mainWindow, DataItemReader readItem)
 
     LstMot = new QListWidget(this);
     LstMot->setObjectName(QStringLiteral("LstMot"));
-    LstMot->setGeometry(kPanelWidth + 10, kTitleHeight + 56, kWidth - kPanelWidth - 20, kHeight - kTitleHeight - 66);
+    LstMot->setGeometry(kPanelWidth + 10, kTitleHeight + 56, kWidth - kPanelWidth - 20,
+                        kHeight - kTitleHeight - 66 - kButtonHeight - 6);
     LstMot->setFont(SpellingLook::listFont());
-    // The list is for the mouse: with the focus it would mark its first
-    // line, a header, as the current one.
-    LstMot->setFocusPolicy(Qt::NoFocus);
+    LstMot->setAccessibleName(QStringLiteral("Suggestions"));
+    LstMot->setAccessibleDescription(QStringLiteral("Mots proches du mot tapé : flèches pour choisir, Entrée pour rechercher"));
+
+    CmdTelQuel = new QPushButton(QStringLiteral("&Rechercher quand même"), this);
+    CmdTelQuel->setObjectName(QStringLiteral("CmdTelQuel"));
+    CmdTelQuel->setGeometry(kWidth - 10 - kButtonWidth, kHeight - 10 - kButtonHeight, kButtonWidth, kButtonHeight);
+    CmdTelQuel->setAccessibleDescription(QStringLiteral("Rechercher le mot tel qu'il a été tapé"));
+    CmdTelQuel->setAutoDefault(false);
     LstMot->setStyleSheet(QStringLiteral("QListWidget { background: white; border: 1px solid #7d6fa3; }"));
 
     // Out of sight: the focus holder and the minimum rate with its caption.
@@ -94,6 +104,8 @@ FrmOrtho::FrmOrtho(QWidget *mainWindow, DataItemReader readItem)
     TxtTaux = new QLineEdit(QStringLiteral("80"), this);
     TxtTaux->setObjectName(QStringLiteral("TxtTaux"));
     TxtTaux->setGeometry(-200, kHeight + 200, 30, 20);
+    TxtTaux->setFocusPolicy(Qt::NoFocus);
+    Foc->setFocusPolicy(Qt::NoFocus);
     Lbl = new QLabel(QStringLiteral("= taux mini pour être accepté."), this);
     Lbl->setObjectName(QStringLiteral("Lbl"));
     Lbl->setGeometry(-160, kHeight + 200, 150, 20);
@@ -107,8 +119,11 @@ FrmOrtho::FrmOrtho(QWidget *mainWindow, DataItemReader readItem)
         return int(MessageBoxes::show(this, QMessageBox::NoIcon, text));
     };
 
-    connect(ImgClose2, &HoverPicture::clicked, this, &FrmOrtho::cancel);
+    connect(ImgClose2, &HoverPicture::clicked, this, &FrmOrtho::searchAsTyped);
+    connect(CmdTelQuel, &QPushButton::clicked, this, &FrmOrtho::searchAsTyped);
     connect(LstMot, &QListWidget::itemClicked, this, &FrmOrtho::itemClicked);
+    // Enter on the current suggestion (and a double click) picks it.
+    connect(LstMot, &QListWidget::itemActivated, this, &FrmOrtho::itemClicked);
     TimCherche.setSingleShot(true);
     connect(&TimCherche, &QTimer::timeout, this, &FrmOrtho::check);
 
@@ -116,7 +131,8 @@ FrmOrtho::FrmOrtho(QWidget *mainWindow, DataItemReader readItem)
     LblSolution->setText(SearchingText);
     LblInfo->setText(QStringList {QStringLiteral("Cliquez sur"), QStringLiteral("un des mots"),
                                   QStringLiteral("suggérés par"), QStringLiteral("le  correcteur"),
-                                  QStringLiteral("d'orthographe.")}
+                                  QStringLiteral("d'orthographe."), QString(),
+                                  QStringLiteral("Échap : le mot"), QStringLiteral("tel quel.")}
                          .join(QLatin1Char('\n')));
     TimCherche.start(kCheckDelayMs);
 }
@@ -157,8 +173,8 @@ void FrmOrtho::check()
         return;
     }
     m_list = *list;
-    const SpellCheckResult result = SpellCheck(word, m_list, globals.preferences.spellPlusMinusOne != 0,
-                                               MinRateFromText(TxtTaux->text()).value_or(DefaultMinRate));
+    const SpellCheckResult result = SpellCheckWithNearSpellings(word, m_list, globals.preferences.spellPlusMinusOne != 0,
+                                                                MinRateFromText(TxtTaux->text()).value_or(DefaultMinRate));
     switch (result.verdict) {
     case SpellVerdict::WordValid:
         goOnWithSearch();
@@ -187,12 +203,15 @@ void FrmOrtho::showSuggestions(const QStringList &suggestions)
     LstMot->addItem(suggestionsHeader(int(suggestions.size())));
     LstMot->addItem(HeaderRule);
     LstMot->addItems(suggestions);
-    LstMot->setCurrentRow(-1);
+    // The count line and the rule cannot be picked: the keys go from word to word.
+    for (int row = 0; row < HeaderLineCount; ++row)
+        LstMot->item(row)->setFlags(Qt::NoItemFlags);
+    LstMot->setCurrentRow(HeaderLineCount);
     placeOverMainWindow();
     show();
     raise();
     activateWindow();
-    Foc->setFocus();
+    LstMot->setFocus();
     if (m_mainWindow) {
         // Disabling the main window disables its child windows too: this one
         // is enabled again explicitly, which a window may be.
@@ -203,31 +222,40 @@ void FrmOrtho::showSuggestions(const QStringList &suggestions)
 
 void FrmOrtho::itemClicked(QListWidgetItem *item)
 {
+    // A double click is a click and an activation: the first one decides.
+    if (m_unloading || !item)
+        return;
     const QString text = item->text();
     // The count line and the rule above the suggestions are no words.
-    if (LstMot->row(item) < HeaderLineCount) {
-        Foc->setFocus();
+    if (LstMot->row(item) < HeaderLineCount)
         return;
-    }
     AppGlobals::instance().spellingDone = true;
     emit suggestionChosen(text);
     emit searchRestartRequested();
     unload();
 }
 
-void FrmOrtho::cancel()
+void FrmOrtho::searchAsTyped()
 {
     if (m_unloading)
         return;
-    unload();
-    emit cancelled();
+    goOnWithSearch();
 }
 
 void FrmOrtho::closeEvent(QCloseEvent *event)
 {
-    // Closed by other means than its pictures: as if cancelled.
+    // Closed by other means than its pictures: the word is searched as typed.
     event->accept();
-    cancel();
+    searchAsTyped();
+}
+
+void FrmOrtho::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        searchAsTyped();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void FrmOrtho::unload()

@@ -7,8 +7,10 @@
 // - a valid word, or one with no suggestion (after a message), sets
 //   spellingDone and asks for the search to start again;
 // - otherwise the window shows the suggestions and the main window is
-//   disabled; a click on a suggestion hands it over (suggestionChosen) and
-//   asks for the search to start again, the close picture cancels.
+//   disabled; a click on a suggestion, or the arrow keys and Enter, hand it
+//   over (suggestionChosen) and ask for the search to start again; the
+//   close picture, Escape and "Rechercher quand même" search the word as
+//   typed: a word the poet insists on is never trapped.
 // The window deletes itself once it is done.
 #include "lexicon/DataItems.h"
 
@@ -23,6 +25,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
+class QPushButton;
 
 class FrmOrtho : public QWidget {
     Q_OBJECT
@@ -48,19 +51,17 @@ signals:
     void suggestionChosen(const QString &word);
     // Start the search again (the main window's 10 ms return timer).
     void searchRestartRequested();
-    // The user closed the window without choosing: no search runs, the
-    // input box gets the focus back.
-    void cancelled();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void check();
     void goOnWithSearch();
     void showSuggestions(const QStringList &suggestions);
     void itemClicked(QListWidgetItem *item);
-    void cancel();
+    void searchAsTyped();
     void unload();
     void placeOverMainWindow();
 
@@ -80,5 +81,6 @@ private:
     QLineEdit *Foc = nullptr;
     QLineEdit *TxtTaux = nullptr;
     QLabel *Lbl = nullptr;
+    QPushButton *CmdTelQuel = nullptr;
     QTimer TimCherche;
 };

@@ -29,12 +29,14 @@ const char *kButtonStyle =
     " border: 1px solid #7d6fa3; border-radius: 4px; padding: 2px 8px; color: #221a3a; }"
     "QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, stop:1 #e6dff5); }"
     "QPushButton:pressed { background: #c9bfe0; }"
+    "QPushButton:focus { border: 2px solid #4b3391; }"
     "QPushButton:disabled { color: #9a94ad; border-color: #b9b3c9; background: #ebe8f1; }";
 const char *kArmedStyle =
     "QPushButton { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #7b5fc7, stop:1 #4b3391);"
     " border: 1px solid #2f1f63; border-radius: 4px; padding: 2px 8px; color: white; font-weight: bold; }"
     "QPushButton:hover { background: #6a4fbb; }"
-    "QPushButton:pressed { background: #3d2a7a; }";
+    "QPushButton:pressed { background: #3d2a7a; }"
+    "QPushButton:focus { border: 2px solid #f2c14e; }";
 } // namespace
 
 namespace Chrome {

@@ -1,0 +1,139 @@
+// The main window for screen readers and the keyboard: every control it
+// offers has a name to be read aloud, and F1 and Ctrl+Q reach the help and
+// the Quitter button.
+#include "FrmDisplayFixture.h"
+#include "ui/main/HelpIcon.h"
+#include "ui/main/MainWindowAccess.h"
+#include "ui/windows/WindowChrome.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+
+namespace {
+// The controls inside the window's own area that a user can click or reach
+// with the keyboard; the helpers parked out of sight are left out.
+QList<QWidget *> visibleControls(QWidget &window)
+{
+    QList<QWidget *> controls;
+    for (QWidget *w : window.findChildren<QWidget *>()) {
+        const bool control = w->focusPolicy() != Qt::NoFocus || qobject_cast<QAbstractButton *>(w)
+            || qobject_cast<HoverPicture *>(w);
+        const QRect area(w->mapTo(&window, QPoint(0, 0)), w->size());
+        if (control && w->isVisible() && window.rect().intersects(area) && !w->inherits("QScrollBar")
+            && w->parentWidget() && !w->parentWidget()->inherits("QAbstractScrollArea"))
+            controls.append(w);
+    }
+    return controls;
+}
+} // namespace
+
+class TstMainWindowAccess : public QObject {
+    Q_OBJECT
+private slots:
+    void everyControlHasANameToBeRead();
+    void pictureButtonsAreNamedInFrench();
+    void namesComeFromTooltipsAndCaptions();
+    void keysReachHelpAndQuit();
+    void tabGoesFromInputToOptionsListsAndButtons();
+};
+
+void TstMainWindowAccess::everyControlHasANameToBeRead()
+{
+    FrmDisplayFixture f;
+    FrmDisplay &w = f.open();
+    const QList<QWidget *> controls = visibleControls(w);
+    QVERIFY(controls.size() > 20);
+    QStringList unnamed;
+    for (QWidget *control : controls) {
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(control);
+        QVERIFY(face);
+        if (face->text(QAccessible::Name).trimmed().isEmpty())
+            unnamed.append(QString::fromLatin1(control->metaObject()->className()) + QLatin1Char(' ')
+                           + control->objectName());
+    }
+    QCOMPARE(unnamed, QStringList());
+}
+
+void TstMainWindowAccess::pictureButtonsAreNamedInFrench()
+{
+    FrmDisplayFixture f;
+    FrmDisplay &w = f.open();
+    const auto name = [](QWidget *widget) {
+        return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+    };
+    QCOMPARE(name(w.ImgClose2), QStringLiteral("Fermer"));
+    QCOMPARE(name(w.ImgMin2), QStringLiteral("Réduire"));
+    QCOMPARE(name(w.ImgMax2), QStringLiteral("Agrandir"));
+    QVERIFY(name(w.ImgAide[0]).startsWith(QStringLiteral("Aide : Rime riche")));
+    QCOMPARE(name(w.T1), QStringLiteral("Mot à chercher"));
+    QCOMPARE(name(w.Lst[2]), QStringLiteral("Rimes pauvres ou suffisantes"));
+    QCOMPARE(name(w.ChkOrtho), QStringLiteral("Vérifier automatiquement l'orthographe du mot"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(w.CmdAp)->text(QAccessible::Description),
+             QStringLiteral("À propos de Versalune"));
+}
+
+void TstMainWindowAccess::namesComeFromTooltipsAndCaptions()
+{
+    QWidget root;
+    auto *captioned = new QPushButton(QStringLiteral("&Copier"), &root);
+    auto *tipped = new QLineEdit(&root);
+    tipped->setToolTip(QStringLiteral("Le mot"));
+    auto *named = new QPushButton(QStringLiteral("X"), &root);
+    named->setAccessibleName(QStringLiteral("Fermer"));
+    auto *label = new QLabel(QStringLiteral("texte"), &root);
+    NameControlsFromTheirTexts(&root);
+    QCOMPARE(captioned->accessibleName(), QStringLiteral("Copier"));
+    QCOMPARE(tipped->accessibleName(), QStringLiteral("Le mot"));
+    QCOMPARE(tipped->accessibleDescription(), QStringLiteral("Le mot"));
+    QCOMPARE(named->accessibleName(), QStringLiteral("Fermer"));
+    QVERIFY(label->accessibleName().isEmpty()); // a caption is no control
+}
+
+void TstMainWindowAccess::keysReachHelpAndQuit()
+{
+    FrmDisplayFixture f;
+    FrmDisplay &w = f.open();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QSignalSpy help(w.CmdMAJ, &QAbstractButton::clicked);
+    QTest::keyClick(&w, Qt::Key_F1);
+    QCOMPARE(help.count(), 1);
+    QSignalSpy quit(w.CmdQuitte, &QAbstractButton::clicked);
+    QTest::keyClick(&w, Qt::Key_Q, Qt::ControlModifier);
+    QCOMPARE(quit.count(), 1);
+}
+
+void TstMainWindowAccess::tabGoesFromInputToOptionsListsAndButtons()
+{
+    FrmDisplayFixture f;
+    FrmDisplay &w = f.open();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    // The chain Tab follows, from the input box.
+    QList<QWidget *> chain;
+    for (QWidget *next = w.T1; next && !chain.contains(next); next = next->nextInFocusChain())
+        if (next->focusPolicy() & Qt::TabFocus)
+            chain.append(next);
+    QVERIFY(chain.contains(w.CmdGo));
+    const QList<QWidget *> expected {w.T1, w.Chk1, w.CboSyl, w.ChkOrtho, w.Lst[1], w.Lst[2], w.Lst[3],
+                                     w.CmdCopier, w.CmdSyn, w.CmdMAJ, w.CmdOptions, w.CmdQuitte};
+    qsizetype last = -1;
+    for (QWidget *widget : expected) {
+        const qsizetype at = chain.indexOf(widget);
+        QVERIFY2(at > last, qPrintable(widget->accessibleName()));
+        last = at;
+    }
+    // Pressing Tab from the input box reaches the first result list.
+    w.T1->setFocus();
+    for (int presses = 0; presses < chain.size() && QApplication::focusWidget() != w.Lst[1]; ++presses)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), w.Lst[1]);
+}
+
+QTEST_MAIN(TstMainWindowAccess)
+#include "tst_mainwindow_access.moc"
