@@ -32,6 +32,19 @@ for name in versalune.1 rimes.1; do
   grep -q '^NOM' "$work/page.txt" || fail "$name sans section NOM"
   grep -q 'é' "$work/page.txt" || fail "$name perd ses accents"
 done
+for name in versalune.1 rimes.1; do
+  page=$share/man/man1/$name.gz
+  [ -f "$page" ] || fail "pas de page anglaise $page"
+  LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" > "$work/page.txt" 2> "$work/warnings.txt" \
+    || fail "man -l en/$name"
+  [ ! -s "$work/warnings.txt" ] || { cat "$work/warnings.txt" >&2; fail "avertissements de man pour en/$name"; }
+  grep -q '^NAME' "$work/page.txt" || fail "en/$name sans section NAME"
+done
+# An English locale finds the English page, a French one the French page.
+[ "$(LC_ALL=C.UTF-8 LANGUAGE= MANPATH=$share/man man -L en_US -w versalune)" = "$share/man/man1/versalune.1.gz" ] \
+  || fail "man versalune introuvable en anglais"
+[ "$(LC_ALL=C.UTF-8 LANGUAGE= MANPATH=$share/man man -L fr_FR -w versalune)" = "$share/man/fr/man1/versalune.1.gz" ] \
+  || fail "man versalune introuvable en français"
 bash -c "source '$share/bash-completion/completions/rimes' && complete -p rimes" >/dev/null || fail "complétion de rimes"
 # The completion offers the options and their values.
 out=$(bash -c "source '$share/bash-completion/completions/rimes'
