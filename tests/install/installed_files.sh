@@ -22,7 +22,14 @@ id=fr.versalune.Versalune
 desktop-file-validate "$share/applications/$id.desktop" || fail "entrée de bureau"
 appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml" || fail "description AppStream"
 [ -f "$share/icons/hicolor/scalable/apps/$id.svg" ] || fail "pas d'icône SVG"
-[ -f "$share/icons/hicolor/128x128/apps/$id.png" ] || fail "pas d'icône 128 px"
+for size in 16 22 24 32 48 64 128; do
+  icon=$share/icons/hicolor/${size}x${size}/apps/$id.png
+  [ -f "$icon" ] || fail "pas d'icône $size px"
+  # A PNG's width and height are the 4-byte numbers at bytes 16 and 20.
+  [ "$(od -An -tu1 -j16 -N8 "$icon" | tr -s ' ')" = " 0 0 0 $size 0 0 0 $size" ] || fail "icône $size px de mauvaise taille"
+done
+grep -qx 'StartupWMClass=Versalune' "$share/applications/$id.desktop" || fail "StartupWMClass absent"
+[ -f "$share/doc/versalune/changelog.Debian.gz" ] || fail "pas de changelog.Debian.gz"
 for name in versalune.1 rimes.1; do
   page=$share/man/fr/man1/$name.gz
   [ -f "$page" ] || fail "pas de page $page"
