@@ -54,10 +54,44 @@ ValuedOption splitOption(const QString &argument)
     return {argument.left(equals), argument.mid(equals + 1)};
 }
 
+// The short options that take a value (-l 3, or -l3 attached).
+bool shortOptionTakesValue(QChar letter)
+{
+    return QStringLiteral("lscg").contains(letter);
+}
+
 } // namespace
 
-RimesParse ParseRimesArguments(const QStringList &arguments)
+QStringList ExpandShortOptions(const QStringList &arguments)
 {
+    QStringList expanded;
+    bool optionsEnded = false;
+    for (const QString &argument : arguments) {
+        // "-g=feminine" keeps its "=" form, read like the long options.
+        const bool grouped = !optionsEnded && argument.size() > 2 && argument.startsWith(QLatin1Char('-'))
+                             && argument[1] != QLatin1Char('-') && argument[2] != QLatin1Char('=');
+        if (argument == QLatin1String("--"))
+            optionsEnded = true;
+        if (!grouped) {
+            expanded.append(argument);
+            continue;
+        }
+        // "-rp" is "-r -p"; "-s2" and "-rs2" end with "-s 2".
+        for (qsizetype i = 1; i < argument.size(); ++i) {
+            const QChar letter = argument[i];
+            expanded.append(QStringLiteral("-") + letter);
+            if (shortOptionTakesValue(letter) && i + 1 < argument.size()) {
+                expanded.append(argument.mid(i + 1));
+                break;
+            }
+        }
+    }
+    return expanded;
+}
+
+RimesParse ParseRimesArguments(const QStringList &givenArguments, const StandardInputWord &readStandardInput)
+{
+    const QStringList arguments = ExpandShortOptions(givenArguments);
     RimesParse parse;
     RimesRequest &request = parse.request;
     SearchParameters &p = request.parameters;
@@ -183,6 +217,10 @@ RimesParse ParseRimesArguments(const QStringList &arguments)
             parse.error = QStringLiteral("--export et --json ne vont pas ensemble.");
         return parse;
     }
+    if (words.isEmpty() && readStandardInput) {
+        if (const std::optional<QString> word = readStandardInput())
+            words.append(*word);
+    }
     if (words.isEmpty()) {
         parse.error = QStringLiteral("Donnez un mot \u00E0 rimer (voir rimes --aide).");
         return parse;
@@ -217,6 +255,7 @@ QString RimesHelpText()
 {
     return QStringLiteral(
         "Usage : rimes [options] MOT\n"
+        "        rimes [options] < FICHIER\n"
         "        rimes --export\n"
         "\n"
         "Cherche dans le dictionnaire de rimes de Versalune les mots qui riment avec MOT\n"
@@ -226,6 +265,9 @@ QString RimesHelpText()
         "lettres, les lettres accentu\u00E9es et le trait d'union restent (\u00AB \u0153 \u00BB\n"
         "et \u00AB \u00E6 \u00BB s'\u00E9crivent \u00AB oe \u00BB et \u00AB ae \u00BB), 40 caract\u00E8res au plus,\n"
         "2 au moins ; les majuscules ne comptent pas (\u00AB Lune \u00BB rime comme \u00AB lune \u00BB).\n"
+        "Sans MOT, le mot est lu sur la premi\u00E8re ligne de l'entr\u00E9e standard quand\n"
+        "elle n'est pas un terminal. Les options courtes se groupent (-rp) et prennent\n"
+        "leur valeur coll\u00E9e (-s2) ; les longues aussi apr\u00E8s \u00AB = \u00BB (--syllabes=2).\n"
         "\n"
         "Recherches (par d\u00E9faut les trois) :\n"
         "  -r, --riches            rimes riches\n"
@@ -254,7 +296,7 @@ QString RimesHelpText()
         "                          approchante, terminaison \u00E9crite, conjugu\u00E9 (0 ou 1),\n"
         "                          syllabes, cat\u00E9gories, genre de la rime (masculine\n"
         "                          ou feminine)\n"
-        "  -h, --aide              cette aide\n"
+        "  -h, --aide, --help      cette aide\n"
         "  --version               la version du programme\n"
         "\n"
         "Code de sortie : 0 des rimes trouv\u00E9es, 1 aucune, 2 erreur dans la commande,\n"

@@ -7,6 +7,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+#include <optional>
+
 struct RimesRequest {
     enum class Action { Search, Export, Help, Version };
     Action action = Action::Search;
@@ -32,7 +35,15 @@ inline constexpr int DataUnreadable = 3;
 inline constexpr int OutputFailed = 4;
 } // namespace RimesExit
 
+// The word when none is given among the arguments: read from standard input
+// when that is not a terminal; nothing otherwise.
+using StandardInputWord = std::function<std::optional<QString>()>;
+
 // arguments without the program name.
-RimesParse ParseRimesArguments(const QStringList &arguments);
+RimesParse ParseRimesArguments(const QStringList &arguments, const StandardInputWord &readStandardInput = {});
+
+// Grouped short options and attached values as separate arguments:
+// "-rp" gives "-r", "-p"; "-s2" gives "-s", "2". Nothing after "--" changes.
+QStringList ExpandShortOptions(const QStringList &arguments);
 
 QString RimesHelpText();

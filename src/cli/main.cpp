@@ -9,6 +9,7 @@
 #include "search/SearchRun.h"
 
 #include <QCoreApplication>
+#include <QFile>
 
 #include <cerrno>
 #include <cstdio>
@@ -40,6 +41,21 @@ void holdClosedStreams()
     }
 }
 
+// The word from the first line of standard input, when that is a pipe or a
+// file rather than a terminal.
+std::optional<QString> wordFromStandardInput()
+{
+    if (::isatty(STDIN_FILENO))
+        return std::nullopt;
+    QFile input;
+    if (!input.open(stdin, QIODevice::ReadOnly))
+        return std::nullopt;
+    const QString line = QString::fromUtf8(input.readLine(4096)).trimmed();
+    if (line.isEmpty())
+        return std::nullopt;
+    return line;
+}
+
 // The status of a command whose output is complete, or the output error.
 int finished(RimesOutput &out, int status)
 {
@@ -58,7 +74,7 @@ int main(int argc, char *argv[])
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
 
-    const RimesParse parse = ParseRimesArguments(arguments);
+    const RimesParse parse = ParseRimesArguments(arguments, wordFromStandardInput);
     if (!parse.ok()) {
         printError(parse.error);
         return RimesExit::BadArguments;

@@ -1,4 +1,5 @@
 #include "ui/main/MainPictures.h"
+#include "ui/windows/SharpPixmap.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -8,7 +9,7 @@ namespace MainPictures {
 
 QPixmap titleStrip(QSize size)
 {
-    QPixmap pixmap(size);
+    QPixmap pixmap = sharpPixmap(size);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     QLinearGradient band(0, 0, size.width(), 0);
@@ -41,7 +42,7 @@ QPixmap titleStrip(QSize size)
 
 QPixmap panelBackground(QSize size)
 {
-    QPixmap pixmap(size);
+    QPixmap pixmap = sharpPixmap(size);
     QPainter painter(&pixmap);
     QLinearGradient shade(0, 0, 0, size.height());
     shade.setColorAt(0, QColor(0xee, 0xea, 0xf6));
@@ -53,8 +54,7 @@ QPixmap panelBackground(QSize size)
 
 QPixmap helpIcon(bool highlighted)
 {
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = sharpPixmap(16, 16);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     const QColor ink(0x4b, 0x33, 0x91);

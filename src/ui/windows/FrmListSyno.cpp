@@ -1,4 +1,5 @@
 #include "ui/windows/FrmListSyno.h"
+#include "ui/windows/SharpPixmap.h"
 #include "ui/windows/MessageBoxes.h"
 
 #include "lexicon/AppGlobals.h"
@@ -48,8 +49,7 @@ const char *kStatusStyle = "color: #3b2d6b; font-weight: bold; background: trans
 
 QPixmap helpPicture()
 {
-    QPixmap pixmap(22, 22);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = sharpPixmap(22, 22);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor("#2c5d8f"), 1.2));

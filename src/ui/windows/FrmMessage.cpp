@@ -1,4 +1,5 @@
 #include "ui/windows/FrmMessage.h"
+#include "ui/windows/SharpPixmap.h"
 
 #include "lexicon/AppGlobals.h"
 #include "ui/windows/WindowChrome.h"
@@ -21,8 +22,7 @@ constexpr int kFermerTop = 252, kFermerHeight = 26;
 // A white disc with a blue "i", the window's icon.
 QPixmap informationIcon()
 {
-    QPixmap pixmap(36, 36);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = sharpPixmap(36, 36);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(70, 120, 200), 2));

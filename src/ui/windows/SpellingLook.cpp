@@ -1,4 +1,5 @@
 #include "ui/windows/SpellingLook.h"
+#include "ui/windows/SharpPixmap.h"
 
 #include <QFontDatabase>
 #include <QPainter>
@@ -8,8 +9,7 @@ namespace SpellingLook {
 QPixmap icon()
 {
     // An open book with a tick: the spelling lists, checked.
-    QPixmap pixmap(48, 48);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = sharpPixmap(48, 48);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor("#3b2d6b"), 1.5));

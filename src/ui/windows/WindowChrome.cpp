@@ -1,4 +1,5 @@
 #include "ui/windows/WindowChrome.h"
+#include "ui/windows/SharpPixmap.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -53,8 +54,7 @@ void makeDragHandle(QWidget *handle)
 
 QPixmap picture(Picture which, bool highlighted)
 {
-    QPixmap pixmap(17, 17);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = sharpPixmap(17, 17);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(highlighted ? "#ffffff" : "#3b2d6b"), 1));
@@ -83,8 +83,7 @@ QPixmap picture(Picture which, bool highlighted)
 
 QPixmap progressBlock()
 {
-    QPixmap pixmap(8, 7);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = sharpPixmap(8, 7);
     QPainter painter(&pixmap);
     painter.fillRect(QRect(0, 0, 7, 7), QColor("#5b3fa8"));
     painter.fillRect(QRect(1, 1, 5, 2), QColor("#9d86e0"));
@@ -102,7 +101,7 @@ HoverPicture::HoverPicture(const QPixmap &normal, const QPixmap &highlighted, QW
     : QLabel(parent), m_normal(normal), m_lit(highlighted)
 {
     setPixmap(m_normal);
-    setFixedSize(m_normal.size());
+    setFixedSize(m_normal.deviceIndependentSize().toSize());
     setCursor(Qt::PointingHandCursor);
 }
 

@@ -1,4 +1,5 @@
 #include "ui/windows/WindowParts.h"
+#include "ui/windows/SharpPixmap.h"
 
 #include "ui/windows/WindowChrome.h"
 
@@ -50,8 +51,7 @@ QLabel *addIconBand(QWidget *window, const QRect &geometry)
 QPixmap programIcon(int size)
 {
     // A crescent moon over a line of verse.
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = sharpPixmap(size, size);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     const qreal s = size;
@@ -71,8 +71,7 @@ QPixmap programIcon(int size)
 
 QPixmap helpIcon()
 {
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = sharpPixmap(16, 16);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(40, 90, 160), 1));
@@ -86,8 +85,7 @@ QPixmap helpIcon()
 
 QPixmap missingMarker()
 {
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = sharpPixmap(16, 16);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
