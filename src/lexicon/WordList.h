@@ -54,6 +54,7 @@ public:
     // One field decoded on its own, without decoding the list.
     QString exactSoundText(int i) const { return decoded(fieldBytes(i, Exact)); }
     QString approxSoundText(int i) const { return decoded(fieldBytes(i, Approx)); }
+    QString writtenTailText(int i) const { return decoded(fieldBytes(i, Tail)); }
     QString categoriesText(int i) const { return decoded(fieldBytes(i, Categories)); }
 
     // The character a stored byte stands for: Windows-1252, with the "£"
