@@ -135,6 +135,69 @@ void rimesProcess(benchmark::State &state)
 }
 BENCHMARK(rimesProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// One kind of search alone on the shipped list: 0 rich rhymes, 1 approximate
+// rhymes, 2 endings.
+void oneKindShipped(benchmark::State &state)
+{
+    static const std::unique_ptr<WordList> words = [] {
+        auto list = std::make_unique<WordList>();
+        list->readLines(DataItems::read(DataItems::WordListType, DataItems::WordListId));
+        list->cutLines();
+        return list;
+    }();
+    SearchParameters parameters;
+    parameters.typedText = QStringLiteral("amour");
+    parameters.richRhymes = state.range(0) == 0;
+    parameters.approxRhymes = state.range(0) == 1;
+    parameters.wordEndings = state.range(0) == 2;
+    for (auto _ : state) {
+        SearchRun run(*words, parameters);
+        run.runAll();
+        benchmark::DoNotOptimize(run.count(ResultKind(state.range(0))));
+    }
+}
+BENCHMARK(oneKindShipped)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+// Loading and one whole search on synthetic lists of growing length, to show
+// the cost growing with the lines. A length beyond WordList::Capacity is cut
+// to it, as the program cuts a longer list.
+QByteArray syntheticItem(int lineCount)
+{
+    QByteArray item;
+    for (int i = 0; i < lineCount; ++i) {
+        const QByteArray word = "mot" + QByteArray::number(i, 36);
+        const QByteArray tail = i % 97 == 0 ? QByteArray("amour") : word.right(5);
+        item += TestSupport::wordListLine(QString::fromLatin1(word), QStringLiteral("e%1").arg(i % 2795),
+                                          QStringLiteral("a%1").arg(i % 334), QString::fromLatin1(tail),
+                                          i % 7 == 0, 1 + i % 9, QStringLiteral("NOM"));
+        item += "\r\n";
+    }
+    return item;
+}
+
+void loadScaled(benchmark::State &state)
+{
+    const QByteArray item = syntheticItem(int(state.range(0)));
+    for (auto _ : state) {
+        WordList words;
+        words.readLines(item);
+        words.cutLines();
+        benchmark::DoNotOptimize(words.recordCount());
+    }
+    state.counters["lines"] = std::min<double>(double(state.range(0)), WordList::Capacity);
+}
+BENCHMARK(loadScaled)->Arg(62500)->Arg(125000)->Arg(250000)->Arg(500000)->Unit(benchmark::kMillisecond);
+
+void searchScaled(benchmark::State &state)
+{
+    WordList words;
+    words.readLines(syntheticItem(int(state.range(0))));
+    words.cutLines();
+    runSearch(state, words, QStringLiteral("amour"));
+    state.counters["lines"] = words.wordCount();
+}
+BENCHMARK(searchScaled)->Arg(62500)->Arg(125000)->Arg(250000)->Arg(500000)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 BENCHMARK_MAIN();

@@ -114,13 +114,16 @@ bool WriteWordListExport(const WordList &words, QIODevice &out)
     for (int i = 0; i < count; ++i) {
         const QString headword = words.headword(i);
         chunk += headword;
-        for (const QStringView field : {words.exactSound(i), words.approxSound(i), words.writtenTail(i)}) {
+        // Field by field, so that the export never decodes the whole list.
+        const QString exactSound = words.exactSoundText(i);
+        const QString categories = words.categoriesText(i);
+        for (const QString &field : {exactSound, words.approxSoundText(i), words.writtenTailText(i)}) {
             chunk += tab;
             chunk += field;
         }
         chunk += tab + QString::number(words.isConjugated(i)) + tab + QString::number(words.syllableCount(i)) + tab;
-        chunk += words.categories(i);
-        chunk += tab + GenreKeyword(RhymeGenreOf(headword, words.exactSound(i), words.categories(i)));
+        chunk += categories;
+        chunk += tab + GenreKeyword(RhymeGenreOf(headword, exactSound, categories));
         chunk += QLatin1Char('\n');
         if (chunk.size() > 64 * 1024 || i == count - 1) {
             if (out.write(chunk.toUtf8()) < 0)

@@ -54,11 +54,12 @@ public:
     // One field decoded on its own, without decoding the list.
     QString exactSoundText(int i) const { return decoded(fieldBytes(i, Exact)); }
     QString approxSoundText(int i) const { return decoded(fieldBytes(i, Approx)); }
+    QString writtenTailText(int i) const { return decoded(fieldBytes(i, Tail)); }
     QString categoriesText(int i) const { return decoded(fieldBytes(i, Categories)); }
 
     // The character a stored byte stands for: Windows-1252, with the "£"
     // that stores the commas of headwords read as ",".
-    static char16_t StoredChar(unsigned char byte) { return charTable()[byte]; }
+    static char16_t StoredChar(unsigned char byte) { return s_storedChars[byte]; }
 
     // Reading the lines (loading stage TimDeb). A missing item leaves the
     // list empty; more than Capacity lines keeps the first Capacity.
@@ -76,26 +77,39 @@ private:
         quint32 start = 0;
         quint32 length = 0;
     };
-    // Fields start where the previous one ended plus its "@"; only the
-    // lengths and the start of the categories need storing.
+    // A cut line: where it starts and ends, and where its six "@" are
+    // (from its start). An uncut line is all zeros: every field empty.
     struct Record {
         quint32 start = 0;
-        quint32 length[FieldCount - 1] = {};
-        quint32 categoriesOffset = 0;
-        quint32 categoriesLength = 0;
+        quint32 length = 0;
+        quint32 at[6] = {};
         qint32 isConjugated = 0;
         qint32 syllableCount = 0;
     };
 
-    static const std::array<char16_t, 256> &charTable();
+    static const std::array<char16_t, 256> s_storedChars;
     static QString decoded(QByteArrayView bytes);
     bool inRange(int i) const { return i >= 0 && i < Capacity; }
     bool hasRecord(int i) const { return i >= 0 && std::size_t(i) < m_records.size(); }
-    Span fieldSpan(int i, Field f) const;
-    QByteArrayView fieldBytes(int i, Field f) const;
+    Span fieldSpan(int i, Field f) const
+    {
+        if (!inRange(i) || std::size_t(i) >= m_records.size())
+            return {};
+        const Record &record = m_records[i];
+        // The categories follow the two number fields.
+        const quint32 begin = f == Headword ? 0 : record.at[f == Categories ? 5 : f - 1] + 1;
+        const quint32 end = f == Categories ? record.length : record.at[f];
+        return {record.start + begin, end > begin ? end - begin : 0};
+    }
+    QByteArrayView fieldBytes(int i, Field f) const
+    {
+        const Span span = fieldSpan(i, f);
+        return span.length ? QByteArrayView(m_bytes.constData() + span.start, span.length) : QByteArrayView();
+    }
     QStringView field(int i, Field f) const;
     const QString &text() const;
-    std::optional<Record> cutLine(Span lineSpan, RuntimeError &error) const;
+    // Cuts one line into record; false with the error for a bad line.
+    bool cutLine(Span lineSpan, Record &record, RuntimeError &error) const;
 
     QByteArray m_bytes;
     std::vector<Span> m_lines;
