@@ -238,6 +238,9 @@ RimesParse ParseRimesArguments(const QStringList &givenArguments, const Standard
         typed.truncate(InputMaxLength);
         request.notes.append(QStringLiteral("Le mot est limit\u00E9 \u00E0 %1 caract\u00E8res, comme dans la zone "
                                             "de saisie : \u00AB %2 \u00BB.").arg(QString::number(InputMaxLength), typed));
+    } else if (LastWordAfterApostrophe(request.givenWord) != request.givenWord) {
+        request.notes.append(QStringLiteral("Mot recherch\u00E9 : \u00AB %1 \u00BB (le dernier mot, apr\u00E8s "
+                                            "l'apostrophe).").arg(typed));
     } else if (typed != request.givenWord) {
         request.notes.append(QStringLiteral("Mot recherch\u00E9 : \u00AB %1 \u00BB (caract\u00E8res non admis "
                                             "retir\u00E9s).").arg(typed));

@@ -23,7 +23,7 @@
 
 class WordList {
 public:
-    static constexpr int Capacity = 90000;
+    static constexpr int Capacity = 180000;
 
     WordList();
 

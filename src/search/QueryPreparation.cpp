@@ -2,6 +2,8 @@
 
 #include "lexicon/TextReplace.h"
 
+#include <algorithm>
+
 const QString &AllowedInputCharacters()
 {
     static const QString allowed = QStringLiteral(
@@ -16,11 +18,19 @@ bool IsAllowedInputCharacter(QChar c)
     return AllowedInputCharacters().contains(c);
 }
 
+QString LastWordAfterApostrophe(const QString &text)
+{
+    const qsizetype straight = text.lastIndexOf(QLatin1Char('\''));
+    const qsizetype curly = text.lastIndexOf(QChar(0x2019));
+    const qsizetype last = std::max(straight, curly);
+    return last < 0 ? text : text.mid(last + 1);
+}
+
 QString FilterInputText(const QString &text)
 {
     // A pasted text may carry its accents as separate marks: composing them
     // first keeps 'é' an 'é' instead of losing the accent.
-    QString composed = text.normalized(QString::NormalizationForm_C);
+    QString composed = LastWordAfterApostrophe(text).normalized(QString::NormalizationForm_C);
     composed.replace(QChar(0x0153), QLatin1String("oe"));
     composed.replace(QChar(0x00E6), QLatin1String("ae"));
     composed.replace(QChar(0x0152), QLatin1String("Oe"));

@@ -20,8 +20,13 @@ inline constexpr int MinimumSearchLength = 2;
 // The input filter: every character outside the alphabet removed. The
 // ligatures are spelled out first ("œ" as "oe", "æ" as "ae", "Œ" as "Oe",
 // "Æ" as "Ae"), as the word list writes them, so that 'cœur' stays a word.
+// A text holding an apostrophe (' or ’) keeps only its last word, the one
+// after the last apostrophe: 'l'eau' rhymes as 'eau', 'aujourd'hui' as 'hui'.
 // The text is not shortened; the input box cuts it to InputMaxLength.
 QString FilterInputText(const QString &text);
+
+// The last word of a text holding an apostrophe, or the whole text.
+QString LastWordAfterApostrophe(const QString &text);
 
 // The search key: the text in lower case (the word list is, and 'Lune' at
 // the start of a line rhymes as 'lune'), endings sounding like "é" and "o"

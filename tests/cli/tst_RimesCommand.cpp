@@ -112,10 +112,16 @@ void TestRimesCommand::wordFilteredLikeTheInputBox()
 {
     RimesParse parse = ParseRimesArguments({"l'eau"});
     QVERIFY(parse.ok());
-    QCOMPARE(parse.request.parameters.typedText, QString("leau"));
+    QCOMPARE(parse.request.parameters.typedText, QString("eau"));
     QCOMPARE(parse.request.givenWord, QString("l'eau"));
     QCOMPARE(parse.request.notes.size(), 1);
-    QVERIFY(parse.request.notes.first().contains(u"« leau »"_qs));
+    QVERIFY(parse.request.notes.first().contains(u"« eau »"_qs));
+    QVERIFY(parse.request.notes.first().contains(u"apostrophe"_qs));
+    parse = ParseRimesArguments({u"aujourd’hui"_qs});
+    QVERIFY2(parse.ok(), qPrintable(parse.error));
+    QCOMPARE(parse.request.parameters.typedText, QString("hui"));
+    parse = ParseRimesArguments({"ab#c"});
+    QVERIFY(parse.request.notes.first().contains(u"non admis"_qs));
 
     parse = ParseRimesArguments({u"cœur"_qs});
     QCOMPARE(parse.request.parameters.typedText, QString("coeur"));

@@ -56,7 +56,6 @@ void TestQueryPreparation::inputFilter_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("kept");
-    QTest::newRow("apostrophe") << "l'eau" << "leau";
     QTest::newRow("blank") << "la mer" << "lamer";
     QTest::newRow("digits pasted") << "ab12cd" << "abcd";
     QTest::newRow("only blanks") << "   " << "";
@@ -69,6 +68,11 @@ void TestQueryPreparation::inputFilter_data()
     QTest::newRow("decomposed accent") << u"cafe\u0301"_qs << u"café"_qs;
     QTest::newRow("emoji") << u"so\U0001F600l"_qs << "sol";
     QTest::newRow("not shortened") << "abcdefghijklmnopqrst" << "abcdefghijklmnopqrst";
+    QTest::newRow("elided article") << "l'eau" << "eau";
+    QTest::newRow("curly apostrophe") << u"aujourd’hui"_qs << "hui";
+    QTest::newRow("last apostrophe") << "qu'aujourd'hui" << "hui";
+    QTest::newRow("apostrophe typed last") << "l'" << "";
+    QTest::newRow("apostrophe then ligature") << u"d'œuvre"_qs << "oeuvre";
 }
 
 void TestQueryPreparation::inputFilter()

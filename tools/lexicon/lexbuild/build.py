@@ -4,17 +4,18 @@ import collections
 import os
 import time
 
-from . import (cipher, datasizes, forms, homonyms, littre, littre_notes, littre_review, soundlists, spelling,
-               synonyms, thesaurus, wordgames)
+from . import (cipher, datasizes, forms, homonyms, littre, littre_notes, littre_review, modern, soundlists,
+               spelling, synonyms, thesaurus, wordgames)
 from .espeak import Espeak
 from .pronounce import Pronouncer
 from .report import Report
 from .verse import VerseCount
 from .sources import PACKAGES, Sources
-from .commonness import Commonness
-from .wordlist import MAX_LINES, build_lines, choose, family_sizes
+from .commonness import Commonness, common_tense
+from .wordlist import MAX_LINES, build_lines, choose, family_sizes, lower_english_loans
 
-CANDIDATE_FORMS = 100000
+# the voice reads a margin of forms beyond the capacity, for the forms without a reading
+CANDIDATE_FORMS = MAX_LINES + 12000
 from .writers import lines_crlf, write_bytes
 
 HERE = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
@@ -32,10 +33,14 @@ def _word_list(src, key, report, thes_common, thes):
         "citations : %d ; mots : %d ; formes distinctes : %d ; lecture : %.0f s"
         % (quotes, words, len(counts), time.time() - started)])
     family = family_sizes(e.lemma for e in entries if len(e.lemma) >= 4 and " " not in e.lemma)
-    common = Commonness(entries, counts, thes_common, family, littre.headwords(src.littre_dir))
+    today = modern.modern_lemmas(entries, modern.read_stems(src.hunspell_path))
+    common = Commonness(entries, counts, thes_common, family, littre.headwords(src.littre_dir), today)
     attested = []
     for e in entries:
-        if common.attested(e.lemma, e.form):
+        if e.conjugated and not common_tense(e.tags) and not littre.form_count(counts, e.form):
+            # "abjurassions", "abhorrâtes": verse takes them only where literature does
+            report.leave_out("temps rare sans emploi cité", e.form)
+        elif common.attested(e.lemma, e.form):
             attested.append(e)
         else:
             report.leave_out("sans usage littéraire ni courant", e.form)
@@ -52,9 +57,12 @@ def _word_list(src, key, report, thes_common, thes):
     pronouncer.prepare(wanted)
     voice.save()
     lines = build_lines(wanted, pronouncer, figures, report)
+    loans = lower_english_loans(lines, lambda form: littre.form_count(counts, form) > 0)
+    report.add("Emprunts anglais en -er dits « eur »", ["jamais cités, leur fréquence réduite : %d" % loans])
     chosen = choose(lines, key, report)
     _review_against_dictionary(chosen, notes, src, report, pronouncer)
     assert 70000 <= len(chosen) <= MAX_LINES, len(chosen)
+    _commonness_sources(common, attested, chosen, report)
     _coverage(common, attested, chosen, report)
     return chosen, lexicon, pronouncer
 
@@ -104,6 +112,33 @@ def _coverage(common, entries, chosen, report, top=2000):
         "formes absentes (exemples) : " + ", ".join(missing[:40]),
     ])
     return forms_held, forms_total
+
+
+def _commonness_sources(common, attested, chosen, report):
+    """Which signs brought the lines in: a line's lemma is counted under the
+    first sign it has (quotations, thesaurus, word family, today's dictionary)."""
+    lemma_of = {}
+    for e in attested:
+        lemma_of.setdefault(e.form, e.lemma)
+    signs = collections.Counter()
+    for line in chosen:
+        lemma = lemma_of.get(line.headword, line.headword)
+        if common.uses.get(lemma, 0) > 0:
+            signs["citations"] += 1
+        elif common.thesaurus.get(lemma, 0) > 0:
+            signs["dictionnaire des synonymes"] += 1
+        elif common.family.get(lemma, 0) > 0:
+            signs["famille de mots"] += 1
+        elif lemma in common.modern:
+            signs["dictionnaire courant (hunspell)"] += 1
+        else:
+            signs["forme citée ou listée"] += 1
+    report.add("Sources de la fréquence", [
+        "poids : citations 1 par emploi ; synonymes 3 par liste (2 si mot-vedette jamais cité) ; "
+        "famille 4 par mot dérivé (5 au plus) ; dictionnaire courant 2",
+        "lignes par première source : " + ", ".join("%s %d" % kv for kv in sorted(signs.items())),
+        "lemmes du dictionnaire courant : %d" % len(common.modern),
+    ])
 
 
 def _review_against_dictionary(lines, notes, src, report, pronouncer):
@@ -177,7 +212,9 @@ def build(args):
     exact_groups = collections.Counter(l.exact for l in lines)
     approx_groups = collections.Counter(l.approx for l in lines)
     report.add("Liste des mots", [
-        "lignes : %d (conjuguées : %d)" % (len(lines), sum(l.conjugated for l in lines)),
+        "lignes : %d (conjuguées : %d, %.1f %%) ; capacité : %d" % (
+            len(lines), sum(l.conjugated for l in lines),
+            100.0 * sum(l.conjugated for l in lines) / max(1, len(lines)), MAX_LINES),
         "par catégorie : " + ", ".join("%s %d" % kv for kv in sorted(per_cat.items())),
         "sons exacts distincts : %d ; sons approchés distincts : %d" % (len(exact), len(approx)),
         "plus grands groupes exacts : " + _largest(exact_groups),
@@ -251,9 +288,21 @@ def _sources_text(src):
         "of the present 0.12, any person of the present, imperfect, future, conditional and "
         "present subjunctive at least 0.05, \"nous\" of the simple past 0.0005, ...: "
         "`tools/lexicon/lexbuild/commonness.py`), on a log scale "
-        "(log2(1 + uses), two decimals). A word with no use in the quotations and no place "
-        "in the thesaurus is left out. The word list holds the headwords of highest figure, "
-        "commonest first.\n"
+        "(log2(1 + uses), two decimals). Today's French: a noun, adjective, adverb or "
+        "interjection or verb that hunspell's French dictionary (hunspell-fr-comprehensive, "
+        "`fr.dic`) has as a stem and the grammalecte lexicon in its common spelling gets 2 "
+        "pseudo-uses (`lexbuild/modern.py`), as much as two quotations: \"internet\", "
+        "\"kiwi\", \"yaourt\" have their lines before the rare persons of quoted verbs. English loans in \"-er\" said "
+        "\"-eur\" (\"quaker\", \"bunker\") that no quotation uses keep 0.4 of their figure. "
+        "Weighed and not used: grammalecte's tags carry no frequency or \"common\" mark in "
+        "the compiled lexicon (its marks are the spelling variant, symbols `;S`, unit names "
+        "`;U`, loans `;é`, demonyms `#G`, languages `#L`), so the common spelling (`*`) is the "
+        "only sign it gives; the homophone sets hold words that are already counted; hunspell's "
+        "`.dic` carries parts of speech (`po:`) and no frequency. A word with none of these "
+        "signs is left out, and so are the persons of the simple past and imperfect "
+        "subjunctive that no quotation uses (\"abaissassions\"). The word list holds "
+        "every other headword, commonest first, up to the program's capacity "
+        "(`WordList::Capacity` in `src/lexicon/WordList.h`, which the build reads).\n"
         "- Spelling lists and anacyclics/palindromes: every lower-case grammalecte form "
         "(all spelling variants) that Latin-1 can write.\n"
         "- Synonyms: mythes-fr `thes_fr.dat`, every headword with the synonyms of all its meanings.\n"

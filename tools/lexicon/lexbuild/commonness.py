@@ -20,6 +20,10 @@ THESAURUS_WEIGHT = 3   # pseudo-uses per synonym list holding the word
 # use: the thesaurus lists such words ("giaour") among the synonyms of common ones.
 UNUSED_THESAURUS_WEIGHT = 2
 FAMILY_WEIGHT = 4      # pseudo-uses per word made from it ("million": "millionnaire")
+# ... for a word of today's general dictionary (hunspell's stems,
+# lexbuild/modern.py): as much as two quotations, so that "internet" and "kiwi"
+# come before the rare persons of verbs literature uses, and after its words.
+MODERN_WEIGHT = 2
 
 # Share of its lemma's uses a form of each kind is credited with.
 KIND_SHARE = {"base": 1.0, "plural": 0.6, "fem": 0.5, "fem_plural": 0.35,
@@ -101,8 +105,10 @@ def lemma_uses(entries, counts, thesaurus_common=None, reading=lambda e: e.lemma
 class Commonness:
     """Figures for lemmas and forms, from quotation counts, the thesaurus and families."""
 
-    def __init__(self, entries, counts, thesaurus_common, family, known=frozenset()):
+    def __init__(self, entries, counts, thesaurus_common, family, known=frozenset(),
+                 modern=frozenset()):
         self.counts = counts
+        self.modern = modern  # lemmas of today's general dictionary
         self.known = known  # headwords of the dictionary
         self.thesaurus = thesaurus_common
         self.family = family
@@ -116,14 +122,16 @@ class Commonness:
         """Expected uses of a lemma; of its verb or its other reading when verb is given."""
         uses = self.uses.get(lemma, 0) if verb is None else self.reading_uses.get((lemma, verb), 0)
         weight = UNUSED_THESAURUS_WEIGHT if not uses and normal(lemma) in self.known else THESAURUS_WEIGHT
-        return uses + weight * self.thesaurus.get(lemma, 0) + FAMILY_WEIGHT * self.family.get(lemma, 0)
+        today = MODERN_WEIGHT if lemma in self.modern else 0
+        return (uses + weight * self.thesaurus.get(lemma, 0) + FAMILY_WEIGHT * self.family.get(lemma, 0)
+                + today)
 
     def attested(self, lemma, form=None):
         """Whether literature, the thesaurus or other words made from it show the
         word in use ("tennis": "tennisman"): jargon none of them shows ("ksour",
         "bêtatron") is left out however short it is."""
         return (self.uses.get(lemma, 0) > 0 or self.thesaurus.get(lemma, 0) > 0
-                or self.family.get(lemma, 0) > 0
+                or self.family.get(lemma, 0) > 0 or lemma in self.modern
                 or (form is not None and (form_count(self.counts, form) > 0
                                           or self.thesaurus.get(form, 0) > 0)))
 

@@ -126,7 +126,9 @@ def excluded(form, parts, raw_tag):
         return "caractères hors alphabet"
     if parts and parts[0] in ("M1", "M2", "MP"):
         return "nom propre"
-    if ";S" in raw_tag or ";U" in raw_tag:
+    if ";S" in raw_tag:
+        # the entry that is a symbol ("s", "am"), never the word: a unit's name
+        # ("ampère", "mètre", marked ;U) is a noun like any other
         return "symbole ou unité"
     if interrogative(parts):
         return "forme interrogative"
@@ -136,7 +138,8 @@ def excluded(form, parts, raw_tag):
         return "clitique élidé"
     if not set(form) & VOWELS:
         return "sans voyelle"
-    if form in MATH_FUNCTIONS:
+    if form in MATH_FUNCTIONS and not ({"A", "V"} & {p[:1] for p in parts}):
+        # the function's name, not the adjective of the same spelling ("sec")
         return "fonction mathématique"
     return None
 

@@ -184,6 +184,14 @@ FIXED = {
     "patchworks": "patʃwœʁk", "breakfast": "bʁɛkfœst", "breakfasts": "bʁɛkfœst",
     "succinct": "syksɛ̃", "succincts": "syksɛ̃", "cuider": "kɥide",
     "haï": "ai", "haïe": "ai", "haïs": "ai", "haïes": "ai", "haït": "ai",
+    # learned and borrowed words the voice cut short or nasalised
+    "placebo": "plasebo", "placebos": "plasebo", "barman": "baʁman", "barmans": "baʁman",
+    "barmen": "baʁmɛn", "égyptien": "eʒipsjɛ̃", "égyptiens": "eʒipsjɛ̃", "égyptienne": "eʒipsjɛn",
+    "égyptiennes": "eʒipsjɛn", "orthodontie": "ɔʁtɔdɔ̃si", "orthodonties": "ɔʁtɔdɔ̃si",
+    "hématie": "emasi", "hématies": "emasi", "loggia": "lɔdʒja", "loggias": "lɔdʒja",
+    "ouate": "wat", "ouates": "wat", "dénuement": "denymɑ̃", "dénuements": "denymɑ̃",
+    "tonitruer": "tɔnitʁye", "tonitruant": "tɔnitʁyɑ̃", "tonitruante": "tɔnitʁyɑ̃t",
+    "tonitruants": "tɔnitʁyɑ̃", "tonitruantes": "tɔnitʁyɑ̃t",
 }
 
 # Learned and borrowed words whose final s is sounded ("cosmos", "ibis", "madras").

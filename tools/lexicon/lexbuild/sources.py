@@ -9,6 +9,7 @@ PACKAGES = {
     "libreoffice-grammalecte": ("forms, lemmas, tags and homophone sets",
                                 "GPL-3 (Debian's copyright, Files: *); MPL-2.0 upstream for the lexicon"),
     "mythes-fr": ("thesaurus of synonyms", "LGPL-2.1+"),
+    "hunspell-fr-comprehensive": ("commonness: the stems of today's general dictionary (fr.dic)", "MPL-2.0"),
     "espeak-ng": ("pronunciations (French voice)", "GPL-3+"),
     "stardict-xmlittre": ("commonness (word counts in its literary quotations), verse syllables and a second opinion on pronunciation (its pronunciation notes)",
                           "public domain (dictionary text), GPL-2+ (XML markup)"),
@@ -32,6 +33,10 @@ class Sources:
         return os.path.join(self.root, "usr/share/mythes/thes_fr.dat")
 
     @property
+    def hunspell_path(self):
+        return os.path.join(self.root, "usr/share/hunspell/fr.dic")
+
+    @property
     def littre_dir(self):
         """The dictionary is installed, not unpacked: its files are read where Debian puts them."""
         return os.environ.get("LEXICON_LITTRE_DIR", "/usr/share/stardict/dic")
@@ -43,7 +48,7 @@ class Sources:
         return os.path.join("/usr/share/doc", package, "copyright")
 
     def check(self):
-        missing = [p for p in (self.grammalecte_path, self.thesaurus_path,
+        missing = [p for p in (self.grammalecte_path, self.thesaurus_path, self.hunspell_path,
                                os.path.join(self.littre_dir, "XMLittre.idx")) if not os.path.exists(p)]
         if missing:
             sys.exit("sources missing (run tools/lexicon/build.sh): " + ", ".join(missing))

@@ -6,8 +6,23 @@ from .forms import CATEGORY_ORDER
 from .frenchorder import sort_key
 from .searchkey import written_tail
 
-MAX_LINES = 90000
-TARGET_LINES = 88000
+import os
+import re
+
+WORDLIST_HEADER = os.path.join(os.path.dirname(os.path.dirname(os.path.dirname(os.path.dirname(
+    os.path.abspath(__file__))))), "src", "lexicon", "WordList.h")
+
+
+def read_capacity(path=WORDLIST_HEADER):
+    """The program's store holds WordList::Capacity lines: the one figure the
+    build, the program and the tests share."""
+    with open(path, encoding="utf-8") as f:
+        return int(re.search(r"static constexpr int Capacity\s*=\s*(\d+)\s*;", f.read()).group(1))
+
+
+MAX_LINES = read_capacity()
+# Room kept under the capacity: a headword's readings are never split.
+TARGET_LINES = MAX_LINES - 2000
 
 
 def family_sizes(lemmas):
@@ -95,6 +110,27 @@ def build_lines(entries, pronouncer, figures, report):
         line.first = line.first or first_reading(e)
         line.own_lemma = line.own_lemma or e.form == e.lemma
     return list(lines.values())
+
+
+# Share of its figure an English loan in "-er" said "-eur" keeps when literature
+# never uses it: "quaker", "bunker", "speaker" rhyme with "cœur", yet come
+# after the words a poet looks for there ("vainqueur", "rancœur").
+ENGLISH_LOAN_SHARE = 0.4
+
+
+def english_er_loan(line):
+    return (not line.conjugated and line.headword.endswith(("er", "ers"))
+            and tuple(line.phonemes[-2:]) == ("œ", "ʁ"))
+
+
+def lower_english_loans(lines, quoted):
+    """quoted(form): whether the quotations use the form itself."""
+    lowered = 0
+    for line in lines:
+        if english_er_loan(line) and not quoted(line.headword):
+            line.score = round(line.score * ENGLISH_LOAN_SHARE, 2)
+            lowered += 1
+    return lowered
 
 
 def storable(line, key, report):

@@ -5,7 +5,8 @@ import unittest
 
 import shipped  # noqa: F401 (puts the tool on the path)
 from lexbuild import cipher, littre_notes
-from lexbuild.forms import Entry
+from lexbuild.forms import Entry, excluded
+from lexbuild.modern import modern_lemmas, read_stems
 from lexbuild.frenchorder import sort_key
 from lexbuild.phonemes import (keys, mute_e_count, notation, readings, split_ipa, verse_syllables,
                                well_formed)
@@ -234,6 +235,36 @@ class Mends(unittest.TestCase):
         self.assertFalse(looks_french("speaker", False))
         self.assertIn("insi-pides", split_spellings("insipides"))
         self.assertNotIn("pré-sent", split_spellings("présent"))  # a lone s between vowels is z
+
+
+class Exclusions(unittest.TestCase):
+    def test_the_symbol_entry_is_left_out_never_the_word(self):
+        self.assertEqual(excluded("am", ["N", "m", "i"], ":N:m:i;S"), "symbole ou unité")
+        # a unit's name is a noun
+        self.assertIsNone(excluded("ampère", ["N", "m", "s"], ":N:m:s;U"))
+        self.assertIsNone(excluded("mètres", ["N", "m", "p"], ":N:m:p;U"))
+
+    def test_a_function_name_is_left_out_not_the_adjective(self):
+        self.assertEqual(excluded("sin", ["N", "m", "i"], ":N:m:i"), "fonction mathématique")
+        self.assertIsNone(excluded("sec", ["N", "A", "m", "s"], ":N:A:m:s"))
+
+
+class WordsOfToday(unittest.TestCase):
+    def test_stems_and_their_parts_of_speech(self):
+        with tempfile.TemporaryDirectory() as d:
+            path = os.path.join(d, "fr.dic")
+            with open(path, "w", encoding="utf-8") as f:
+                f.write("4\nkiwi/S.() po:nom is:mas\nsec/F.() po:nom po:adj\n"
+                        "ampère/Um() po:nom is:mas\nchanter/a0p+() po:v1 po:infi\n")
+            stems = read_stems(path)
+        self.assertEqual(stems["sec"], {"nom", "adj"})
+        entries = [Entry("kiwi", "kiwi", ("N", "m", "s"), "*", "NOM", "base", ("NOM",)),
+                   Entry("kiwis", "kiwi", ("N", "m", "p"), "*", "NOM", "plural", ("NOM",)),
+                   Entry("chanter", "chanter", ("V1", "Y"), "*", "VER", "inf", ("VER",)),
+                   Entry("exaampère", "exaampère", ("N", "m", "s"), "*", "NOM", "base", ("NOM",)),
+                   Entry("sec", "sec", ("N", "A", "m", "s"), "C", "NOM", "base", ("NOM", "ADJ"))]
+        # words hunspell makes with its flags, other spellings: no
+        self.assertEqual(modern_lemmas(entries, stems), {"kiwi", "chanter"})
 
 
 class Cipher(unittest.TestCase):
