@@ -26,8 +26,11 @@ QString withoutMuteEnding(const QString &w, bool verb)
 // u after q or g is part of the consonant ("que", "guerre").
 bool isSilentU(const QString &w, int i)
 {
-    return w[i] == QLatin1Char('u') && i > 0 && (w[i - 1] == QLatin1Char('q') || w[i - 1] == QLatin1Char('g'))
-        && i + 1 < w.size() && IsVowelLetter(w[i + 1]);
+    if (w[i] != QLatin1Char('u') || i == 0)
+        return false;
+    if (w[i - 1] == QLatin1Char('q'))
+        return true;
+    return w[i - 1] == QLatin1Char('g') && i + 1 < w.size() && IsVowelLetter(w[i + 1]);
 }
 
 // Whether a vowel letter starts a syllable of its own after another vowel.
