@@ -126,7 +126,8 @@ WordFacts factsOf(const VerseLexicon &lexicon, const Piece &piece)
 {
     WordFacts facts;
     if (piece.elidedPrefix) {
-        facts.bases = {0};
+        // "l'", "qu'" have none of their own; "puisqu'", "jusqu'" keep one.
+        facts.bases = {SpellingSyllables(piece.form.chopped(1), false)};
         return facts;
     }
     const QString &form = piece.form;
@@ -200,8 +201,7 @@ void fillRhyme(const VerseLexicon &lexicon, const QList<Piece> &pieces, LineScan
         const SpelledSound sound = SpellingSound(soundPiece.form);
         scan.exactSound = sound.exact;
         scan.approxSound = sound.approx;
-        const MuteEnding ending = MuteEndingOf(soundPiece.form, false);
-        scan.genre = ending == MuteEnding::None ? RhymeGenre::Masculine : RhymeGenre::Feminine;
+        scan.genre = RhymeGenreOf(soundPiece.form, scan.exactSound, QString());
     }
     if (muteClitic) {
         phonemes = SoundPhonemes(scan.exactSound);

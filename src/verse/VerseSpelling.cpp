@@ -116,7 +116,7 @@ bool DiaeresisPreferred(const QString &word)
     if ((w.endsWith(QLatin1String("ieux")) || w.endsWith(QLatin1String("ieuse")) || w.endsWith(QLatin1String("ieuses")))
         && !glidingIeux.contains(w))
         return true;
-    if (w.startsWith(QLatin1String("ruin")) || w.startsWith(QLatin1String("nu\u00E9")) || w.startsWith(QLatin1String("lion")))
+    if (w.startsWith(QLatin1String("vio")) || w.startsWith(QLatin1String("dia")) || w.startsWith(QLatin1String("ruin")) || w.startsWith(QLatin1String("nu\u00E9")) || w.startsWith(QLatin1String("lion")))
         return true;
     return false;
 }
@@ -130,7 +130,8 @@ struct Rule {
 bool nasalAt(const QString &w, int after)
 {
     // A vowel + n/m is nasal before a consonant or at the end.
-    return after >= w.size() || (!IsVowelLetter(w[after]) && w[after] != QLatin1Char('n') && w[after] != QLatin1Char('m'));
+    // '#' stands for the mute e the caller took off.
+    return after >= w.size() || (!IsVowelLetter(w[after]) && w[after] != QLatin1Char('#') && w[after] != QLatin1Char('n') && w[after] != QLatin1Char('m'));
 }
 
 QStringList spellPhonemes(const QString &w, bool mute)
@@ -153,7 +154,7 @@ QStringList spellPhonemes(const QString &w, bool mute)
             if (!QStringView(w).mid(i).startsWith(letters))
                 continue;
             const QChar last = letters.back();
-            if ((last == QLatin1Char('n') || last == QLatin1Char('m')) && letters.size() == 2 && !nasalAt(w, i + 2))
+            if ((last == QLatin1Char('n') || last == QLatin1Char('m')) && letters.size() == 2 && IsVowelLetter(letters.front()) && !nasalAt(w, i + 2))
                 continue;
             if ((letters == QLatin1String("ain") || letters == QLatin1String("ein") || letters == QLatin1String("oin")
                  || letters == QLatin1String("ien") || letters == QLatin1String("aim")) && !nasalAt(w, i + 3))
@@ -187,7 +188,7 @@ QStringList spellPhonemes(const QString &w, bool mute)
         case 'c': sound = (next == QLatin1Char('e') || next == QLatin1Char('i') || next == QLatin1Char('y')) ? QStringLiteral("s") : QStringLiteral("k"); break;
         case 0xE7: sound = QStringLiteral("s"); break;
         case 'g': sound = (next == QLatin1Char('e') || next == QLatin1Char('i') || next == QLatin1Char('y')) ? QStringLiteral("j") : QStringLiteral("g"); break;
-        case 's': sound = (i > 0 && IsVowelLetter(w[i - 1]) && IsVowelLetter(next)) ? QStringLiteral("z") : QStringLiteral("s"); break;
+        case 's': sound = (i > 0 && IsVowelLetter(w[i - 1]) && (IsVowelLetter(next) || next == QLatin1Char('#'))) ? QStringLiteral("z") : QStringLiteral("s"); break;
         case 'x': sound = QStringLiteral("ks"); break;
         case 'h': break;
         case 'j': sound = QStringLiteral("j"); break;
@@ -242,6 +243,6 @@ SpelledSound SpellingSound(const QString &word)
         w.chop(2);
     if (!mute)
         w = withoutSilentEnd(w);
-    const QStringList phonemes = spellPhonemes(w, mute);
+    const QStringList phonemes = spellPhonemes(mute ? w + QLatin1Char('#') : w, mute);
     return {RhymeKey(phonemes, 3), RhymeKey(phonemes, 2)};
 }
