@@ -116,9 +116,15 @@ bool endsOnSpokenVowel(const QString &form)
     return IsVowelLetter(last) && last != QLatin1Char('e');
 }
 
-struct WordFacts {
-    QList<int> bases;          // counts at a line end, preferred first
+// One reading of a word: its count at a line end and its mute ending.
+struct Reading {
+    int base = 0;
     MuteEnding ending = MuteEnding::None;
+    bool operator==(const Reading &) const = default;
+};
+
+struct WordFacts {
+    QList<Reading> readings;   // preferred first
     bool known = false;
 };
 
@@ -127,31 +133,38 @@ WordFacts factsOf(const VerseLexicon &lexicon, const Piece &piece)
     WordFacts facts;
     if (piece.elidedPrefix) {
         // "l'", "qu'" have none of their own; "puisqu'", "jusqu'" keep one.
-        facts.bases = {SpellingSyllables(piece.form.chopped(1), false)};
+        facts.readings = {{SpellingSyllables(piece.form.chopped(1), false), MuteEnding::None}};
         return facts;
     }
     const QString &form = piece.form;
+    // The pronoun, not the name of the letter the list also holds.
+    if (form == QLatin1String("y")) {
+        facts.readings = {{1, MuteEnding::None}};
+        facts.known = true;
+        return facts;
+    }
     const QList<VerseEntry> entries = lexicon.entries(form);
     facts.known = !entries.isEmpty();
-    bool silentEnt = false;
+    // Each line of the list is read with its own ending: the noun "couvent"
+    // keeps its -ent, the verb "couvent" has it mute.
     for (const VerseEntry &entry : entries) {
-        if (!facts.bases.contains(entry.syllables))
-            facts.bases.append(entry.syllables);
-        silentEnt = silentEnt || (entry.genre == RhymeGenre::Feminine && form.endsWith(QLatin1String("ent")));
+        const bool silentEnt = entry.genre == RhymeGenre::Feminine && form.endsWith(QLatin1String("ent"));
+        const MuteEnding ending = MuteEndingOf(form, silentEnt);
+        Reading reading {SpellingSyllables(form, silentEnt) == 0 && ending != MuteEnding::None ? 0 : entry.syllables, ending};
+        if (!facts.readings.contains(reading))
+            facts.readings.append(reading);
     }
-    facts.ending = MuteEndingOf(form, silentEnt);
-    const int spelled = SpellingSyllables(form, silentEnt);
-    if (facts.bases.isEmpty())
-        facts.bases = {spelled};
-    // The little words whose only vowel is the mute e ("le", "que", "des").
-    if (spelled == 0 && facts.ending != MuteEnding::None)
-        facts.bases = {0};
+    if (facts.readings.isEmpty()) {
+        const MuteEnding ending = MuteEndingOf(form, false);
+        facts.readings = {{SpellingSyllables(form, false), ending}};
+    }
+    const int spelled = SpellingSyllables(form, facts.readings.front().ending == MuteEnding::Ent);
     const int spots = DiaeresisSpots(form);
-    if (spots > 0 && facts.bases.size() == 1 && spelled > 0) {
-        const int base = facts.bases.front();
-        const int other = base > spelled ? base - 1 : base + 1;
+    if (spots > 0 && facts.readings.size() == 1 && spelled > 0) {
+        const Reading first = facts.readings.front();
+        const Reading other {first.base > spelled ? first.base - 1 : first.base + 1, first.ending};
         const bool longFirst = DiaeresisPreferred(form);
-        facts.bases = (longFirst == (other > base)) ? QList<int> {other, base} : QList<int> {base, other};
+        facts.readings = (longFirst == (other.base > first.base)) ? QList<Reading> {other, first} : QList<Reading> {first, other};
     }
     return facts;
 }
@@ -234,28 +247,31 @@ LineScan ScanLine(const VerseLexicon &lexicon, const QString &text)
         word.known = f.known;
         const bool lineEnd = i + 1 == pieces.size();
         const bool vowelNext = !lineEnd && startsWithVowelSound(lexicon, pieces[i + 1].form);
-        int extra = 0;
-        switch (f.ending) {
-        case MuteEnding::None: break;
-        case MuteEnding::E:
-            if (!lineEnd && !vowelNext)
+        for (const Reading &reading : f.readings) {
+            int extra = 0;
+            switch (reading.ending) {
+            case MuteEnding::None: break;
+            case MuteEnding::E:
+                if (!lineEnd && !vowelNext)
+                    extra = 1;
+                word.elided = word.elided || vowelNext;
+                break;
+            case MuteEnding::Es:
+            case MuteEnding::Ent:
+                extra = lineEnd ? 0 : 1;
+                break;
+            }
+            // "dis-le", "prends-le": the pronoun at the end is stressed.
+            const bool stressedLe = lineEnd && piece.hyphenBefore && piece.form == QLatin1String("le");
+            if (stressedLe)
                 extra = 1;
-            word.elided = vowelNext;
-            break;
-        case MuteEnding::Es:
-        case MuteEnding::Ent:
-            extra = lineEnd ? 0 : 1;
-            break;
+            word.muteCounted = word.muteCounted || (extra > 0 && !stressedLe);
+            if (!word.counts.contains(reading.base + extra))
+                word.counts.append(reading.base + extra);
         }
-        // "dis-le", "prends-le": the pronoun at the end is stressed.
-        if (lineEnd && piece.hyphenBefore && piece.form == QLatin1String("le"))
-            extra = 1;
-        word.muteCounted = extra > 0 && !(lineEnd && piece.form == QLatin1String("le"));
-        for (int base : f.bases)
-            word.counts.append(base + extra);
         word.chosen = word.counts.front();
         if (!lineEnd && vowelNext && !piece.elidedPrefix && endsOnSpokenVowel(piece.form)
-            && !pieces[i + 1].hyphenBefore && f.ending == MuteEnding::None)
+            && !pieces[i + 1].hyphenBefore && f.readings.front().ending == MuteEnding::None)
             scan.hiatusAt.append(i);
         scan.words.append(word);
     }

@@ -7,8 +7,8 @@
 #include <map>
 
 namespace {
-// How far back (in lines with words) a rhyme partner is looked for.
-constexpr int RhymeWindow = 6;
+// Lines of one sound share a letter across the whole poem, as a prosody
+// manual letters a fable or a sonnet whose quatrains repeat their rhymes.
 
 void numberStanzas(QList<PoemLine> &lines)
 {
@@ -118,10 +118,20 @@ void chooseReadings(QList<PoemLine> &lines, const VerseOverrides &overrides, QLi
 {
     QList<QList<QList<int>>> readings;
     QList<int> preferred;
+    QList<QList<int>> possible;
     for (int i = 0; i < lines.size(); ++i) {
         readings.append(readingsOf(lines[i], i, overrides));
-        if (!lines[i].scan.blank())
+        if (!lines[i].scan.blank()) {
             preferred.append(preferredTotal(readings.back()));
+            possible.append(sumsOf(readings.back()));
+        }
+    }
+    // A line that can be read in the commonest count votes for it.
+    const QList<int> first = metresOf(preferred);
+    if (!first.isEmpty()) {
+        for (int k = 0; k < preferred.size(); ++k)
+            if (possible[k].contains(first.front()))
+                preferred[k] = first.front();
     }
     poemMetres = metresOf(preferred);
     // A stanza of three lines or more all of one other count keeps it.
@@ -219,7 +229,7 @@ void groupRhymes(QList<PoemLine> &lines)
         const QString key = rhymeKeyOf(scan);
         int chosen = -1;
         for (int g = int(groups.size()) - 1; g >= 0; --g) {
-            if (groups[g].key == key && ordinal - groups[g].lastOrdinal <= RhymeWindow) {
+            if (groups[g].key == key) {
                 chosen = g;
                 break;
             }

@@ -42,6 +42,9 @@ bool startsNewGroup(QChar previous, QChar current)
         return true;
     if (previous == QChar(0x00E9))
         return true;
+    // "Booz", "zoologie".
+    if (previous == QLatin1Char('o') && current == QLatin1Char('o'))
+        return true;
     if (openE.contains(current) && (previous == QLatin1Char('a') || previous == QLatin1Char('o')))
         return true;
     return false;
@@ -79,6 +82,9 @@ int SpellingSyllables(const QString &word, bool verb)
             ++groups;
         inGroup = true;
         previous = c;
+        // y between vowels is two i: "fu-yons", "pa-yer".
+        if (c == QLatin1Char('y') && i > 0 && i + 1 < w.size() && IsVowelLetter(w[i + 1]))
+            inGroup = false;
     }
     return groups;
 }
