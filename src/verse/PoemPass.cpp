@@ -203,9 +203,17 @@ void addWarning(PoemLine &line, VerseWarningCode code, int word, const QString &
     line.warnings.append({code, word, text});
 }
 
+// The sound two lines must share to rhyme: the last vowel and what follows;
+// after a final é, the consonant before it too ("chanté" and "été" rhyme,
+// "chanté" and "attirait" do not: the notation writes open and closed e
+// alike, so the supporting consonant tells them apart).
 QString rhymeKeyOf(const LineScan &scan)
 {
-    return RhymePart(SoundPhonemes(scan.exactSound)).join(QLatin1Char('.'))
+    const QStringList phonemes = SoundPhonemes(scan.exactSound);
+    QStringList part = RhymePart(phonemes);
+    if (part.size() == 1 && part.front() == QStringLiteral("\u00E9") && phonemes.size() >= 2)
+        part.prepend(phonemes[phonemes.size() - 2]);
+    return part.join(QLatin1Char('.'))
         + (scan.genre == RhymeGenre::Feminine ? QStringLiteral("/f") : QStringLiteral("/m"));
 }
 

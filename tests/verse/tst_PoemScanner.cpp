@@ -100,7 +100,7 @@ private slots:
     void warnings()
     {
         // Two different masculine rhymes follow each other.
-        QList<PoemLine> lines = ScanPoem(QStringLiteral("sous le ciel\nun peu de miel\nau bord de l'eau\nun bateau"));
+        QList<PoemLine> lines = ScanPoem(QStringLiteral("sous le ciel\nun peu de miel\nau bord du ch\u00E2teau\nun bateau"));
         QCOMPARE(scheme(lines), QStringLiteral("AABB"));
         QVERIFY(hasWarning(lines[2], VerseWarningCode::GenreAlternation));
         QVERIFY(!hasWarning(lines[1], VerseWarningCode::GenreAlternation));

@@ -109,9 +109,9 @@ private slots:
         qInfo().noquote() << figures;
         for (const QString &miss : misses)
             qInfo().noquote() << "  " << miss;
-        QVERIFY2(share(countsRight) >= 95.0, qPrintable(figures));
-        QVERIFY2(share(genresRight) >= 95.0, qPrintable(figures));
-        QVERIFY2(share(lettersRight) >= 90.0, qPrintable(figures));
+        QVERIFY2(share(countsRight) >= 98.0, qPrintable(figures));
+        QVERIFY2(share(genresRight) >= 98.0, qPrintable(figures));
+        QVERIFY2(share(lettersRight) >= 85.0, qPrintable(figures));
     }
 };
 
