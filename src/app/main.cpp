@@ -7,6 +7,7 @@
 #include "lexicon/SingleInstance.h"
 #include "ui/main/FrmDisplay.h"
 #include "ui/main/OptionsFile.h"
+#include "ui/windows/FrmAtelier.h"
 #include "ui/windows/FrmCharge.h"
 
 #include <QApplication>
@@ -29,6 +30,19 @@ AppPreferences readPreferencesOrDefaults(const QString &appDir, const QString &s
         return *preferences;
     QMessageBox::critical(nullptr, AppGlobals::messageTitle(), OptionsFile::unreadableMessage());
     return AppPreferences {};
+}
+// The poems named on the command line, each in a workbench of its own; an
+// earlier session's unsaved poem is offered back first.
+void openPoems(const QStringList &paths)
+{
+    FrmAtelier::offerRecoveredPoem();
+    for (const QString &path : paths) {
+        if (path.startsWith(QLatin1Char('-')))
+            continue;
+        FrmAtelier *window = FrmAtelier::open();
+        if (!window->openFile(path))
+            window->close();
+    }
 }
 } // namespace
 
@@ -68,6 +82,7 @@ int main(int argc, char *argv[])
         // The main window closes the loading window and shows itself.
         mainWindow = std::make_unique<FrmDisplay>(data, loading);
         QObject::connect(mainWindow.get(), &FrmDisplay::endRequested, &app, [] { QCoreApplication::exit(0); });
+        openPoems(QCoreApplication::arguments().mid(1));
     });
     loading->show();
     const int status = app.exec();

@@ -131,6 +131,7 @@ FrmDisplay::FrmDisplay(const LexiconData &data, QWidget *loadingWindow, QWidget 
     buildResultArea();
     buildParamPanel();
     buildHiddenHelpers();
+    buildAtelierButton();
 
     // 2. and 3.
     LblVersion->setText(QStringLiteral("Version ") + AppGlobals::appVersion());

@@ -122,6 +122,9 @@ private:
     void buildOptionsGroup(QWidget *panel);
     void buildInformationGroup(QWidget *panel);
     void buildHiddenHelpers();
+    // The poem workbench's button, in the title strip left of its pictures.
+    void buildAtelierButton();
+    void placeAtelierButton();
     void placeFrameAndWindow();
     // Places every area for the window's current size.
     void layOut();
@@ -205,6 +208,7 @@ public:
     SkinnedButton *CmdConseils = nullptr;
     SkinnedButton *CmdAp = nullptr;
     SkinnedButton *CmdQuitte = nullptr;
+    SkinnedButton *CmdAtelier = nullptr;
 
     // Search options panel.
     QLabel *PicParam = nullptr;
