@@ -13,7 +13,10 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QMessageBox>
+#include <QTimer>
 #include <QTranslator>
+
+#include <functional>
 
 namespace {
 QString startDirectory()
@@ -31,6 +34,28 @@ AppPreferences readPreferencesOrDefaults(const QString &appDir, const QString &s
     QMessageBox::critical(nullptr, AppGlobals::messageTitle(), OptionsFile::unreadableMessage());
     return AppPreferences {};
 }
+// Runs an action once, when the watched window is first shown; owned by it.
+class OnFirstShow : public QObject {
+public:
+    OnFirstShow(QWidget *window, std::function<void()> action) : QObject(window), m_action(std::move(action))
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && m_action) {
+            // After the show has finished, so that the new windows come on top.
+            QTimer::singleShot(0, this, std::exchange(m_action, nullptr));
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_action;
+};
+
 // The poems named on the command line, each in a workbench of its own; an
 // earlier session's unsaved poem is offered back first.
 void openPoems(const QStringList &paths)
@@ -82,7 +107,8 @@ int main(int argc, char *argv[])
         // The main window closes the loading window and shows itself.
         mainWindow = std::make_unique<FrmDisplay>(data, loading);
         QObject::connect(mainWindow.get(), &FrmDisplay::endRequested, &app, [] { QCoreApplication::exit(0); });
-        openPoems(QCoreApplication::arguments().mid(1));
+        // The workbenches come over the main window once it shows itself.
+        new OnFirstShow(mainWindow.get(), [] { openPoems(QCoreApplication::arguments().mid(1)); });
     });
     loading->show();
     const int status = app.exec();

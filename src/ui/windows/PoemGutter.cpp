@@ -63,9 +63,16 @@ void PoemGutter::paintEvent(QPaintEvent *event)
         if (y > event->rect().bottom())
             break;
         const LineFigures &figures = m_scansion.figures(block.blockNumber());
-        painter.setPen(figures.warnings.isEmpty() ? QColor(40, 40, 60) : QColor(190, 30, 30));
-        painter.drawText(QRect(4, y, width() - 10, int(bounds.height())), Qt::AlignRight | Qt::AlignTop,
-                         lineText(m_scansion, block.blockNumber()));
+        if (!figures.blank) {
+            painter.setPen(figures.warnings.isEmpty() ? QColor(40, 40, 60) : QColor(190, 30, 30));
+            // Count, letter, genre and marks each in a column of its own.
+            const int h = int(bounds.height());
+            painter.drawText(QRect(0, y, 30, h), Qt::AlignRight | Qt::AlignTop, QString::number(figures.syllables));
+            painter.drawText(QRect(36, y, 22, h), Qt::AlignHCenter | Qt::AlignTop, figures.rhyme);
+            painter.drawText(QRect(60, y, 16, h), Qt::AlignHCenter | Qt::AlignTop, figures.genre);
+            painter.drawText(QRect(80, y, width() - 84, h), Qt::AlignLeft | Qt::AlignTop,
+                             QString(int(figures.warnings.size()), u'!'));
+        }
         block = block.next();
     }
 }

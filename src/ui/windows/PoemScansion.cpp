@@ -44,9 +44,18 @@ bool endsMute(const QString &word)
     return word.endsWith(u'e') || word.endsWith(QStringLiteral("es")) || word.endsWith(QStringLiteral("ent"));
 }
 
+QString withoutAccents(const QString &word)
+{
+    QString plain;
+    for (const QChar c : word.normalized(QString::NormalizationForm_D))
+        if (c.category() != QChar::Mark_NonSpacing)
+            plain += c;
+    return plain;
+}
+
 QString rhymeKey(const QString &word)
 {
-    QString key = word;
+    QString key = withoutAccents(word);
     // The mute end takes no part in the rhyme's sound.
     if (endsMute(key))
         key.chop(key.endsWith(u'e') ? 1 : key.endsWith(QStringLiteral("es")) ? 2 : 3);
