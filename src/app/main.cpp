@@ -58,13 +58,14 @@ private:
 
 // The poems named on the command line, each in a workbench of its own; an
 // earlier session's unsaved poem is offered back first.
-void openPoems(const QStringList &paths)
+void openPoems(FrmDisplay *mainWindow, const QStringList &paths)
 {
-    FrmAtelier::offerRecoveredPoem();
+    mainWindow->connectAtelier(FrmAtelier::offerRecoveredPoem());
     for (const QString &path : paths) {
         if (path.startsWith(QLatin1Char('-')))
             continue;
         FrmAtelier *window = FrmAtelier::open();
+        mainWindow->connectAtelier(window);
         if (!window->openFile(path))
             window->close();
     }
@@ -108,7 +109,9 @@ int main(int argc, char *argv[])
         mainWindow = std::make_unique<FrmDisplay>(data, loading);
         QObject::connect(mainWindow.get(), &FrmDisplay::endRequested, &app, [] { QCoreApplication::exit(0); });
         // The workbenches come over the main window once it shows itself.
-        new OnFirstShow(mainWindow.get(), [] { openPoems(QCoreApplication::arguments().mid(1)); });
+        new OnFirstShow(mainWindow.get(), [window = mainWindow.get()] {
+            openPoems(window, QCoreApplication::arguments().mid(1));
+        });
     });
     loading->show();
     const int status = app.exec();

@@ -131,7 +131,7 @@ FrmDisplay::FrmDisplay(const LexiconData &data, QWidget *loadingWindow, QWidget 
     buildResultArea();
     buildParamPanel();
     buildHiddenHelpers();
-    buildAtelierButton();
+    buildAtelierLinks();
 
     // 2. and 3.
     LblVersion->setText(QStringLiteral("Version ") + AppGlobals::appVersion());

@@ -12,6 +12,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QShortcut>
 #include <QTextBlock>
 #include <QVBoxLayout>
 
@@ -87,8 +89,12 @@ void FrmAtelier::build()
     CmdEnregistrer = new SkinnedButton(QStringLiteral("Enregistrer"), this);
     CmdEnregistrerSous = new SkinnedButton(QStringLiteral("Enregistrer sous"), this);
     CmdFerme = new SkinnedButton(QStringLiteral("Fermer"), this);
+    CmdRime = new SkinnedButton(QStringLiteral("Chercher une rime"), this);
+    CmdRime->setToolTip(QStringLiteral("Chercher dans la fenêtre principale une rime au dernier mot du vers (Ctrl+R)"));
     for (SkinnedButton *button : {CmdNouveau, CmdOuvrir, CmdEnregistrer, CmdEnregistrerSous})
         buttons->addWidget(button);
+    buttons->addSpacing(20);
+    buttons->addWidget(CmdRime);
     buttons->addStretch();
     buttons->addWidget(CmdFerme);
     layout->addLayout(buttons);
@@ -124,6 +130,9 @@ void FrmAtelier::build()
             saveAs(path);
     });
     connect(CmdFerme, &QPushButton::clicked, this, &QWidget::close);
+    connect(CmdRime, &QPushButton::clicked, this, &FrmAtelier::searchRhymeForCurrentLine);
+    auto *rhymeShortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), this);
+    connect(rhymeShortcut, &QShortcut::activated, this, &FrmAtelier::searchRhymeForCurrentLine);
 }
 
 // Only the blocks the change touched are counted again.
@@ -279,4 +288,41 @@ void FrmAtelier::closeEvent(QCloseEvent *event)
         event->accept();
     else
         event->ignore();
+}
+
+// When the line is off the metre, the new word's count makes up the difference.
+void FrmAtelier::searchRhymeForCurrentLine()
+{
+    const int line = TxtPoeme->textCursor().blockNumber();
+    const QString word = m_scansion.lastWord(line);
+    if (word.isEmpty()) {
+        LblEtat->setText(QStringLiteral("Le vers n'a pas de mot à faire rimer."));
+        return;
+    }
+    const LineFigures &figures = m_scansion.figures(line);
+    int syllables = 0;
+    if (m_scansion.metre() > 0 && figures.syllables != m_scansion.metre())
+        syllables = m_scansion.lastWordSyllables(line) + m_scansion.metre() - figures.syllables;
+    m_searchLine = line;
+    emit rhymeSearchWanted(word, m_scansion.wantedGenre(line), syllables > 0 ? syllables : 0);
+}
+
+void FrmAtelier::replaceLastWord(const QString &word)
+{
+    const QTextBlock block = TxtPoeme->document()->findBlockByNumber(m_searchLine);
+    if (!block.isValid() || word.isEmpty())
+        return;
+    static const QRegularExpression wordPattern(QStringLiteral("\\p{L}+"));
+    QRegularExpressionMatch last;
+    for (auto it = wordPattern.globalMatch(block.text()); it.hasNext();)
+        last = it.next();
+    QTextCursor cursor(block);
+    if (last.hasMatch()) {
+        cursor.setPosition(block.position() + int(last.capturedStart()));
+        cursor.setPosition(block.position() + int(last.capturedEnd()), QTextCursor::KeepAnchor);
+    } else {
+        cursor.movePosition(QTextCursor::EndOfBlock);
+    }
+    cursor.insertText(word);
+    TxtPoeme->setTextCursor(cursor);
 }

@@ -33,6 +33,12 @@ public:
     bool saveAs(const QString &path);
     void newPoem();
     void takeRecovered(const PoemRecovery::Copy &copy);
+    // Asks the main window for rhymes to the current line's last word
+    // ("Chercher une rime", Ctrl+R).
+    void searchRhymeForCurrentLine();
+    // The word chosen among the results takes the place of the last word of
+    // the line that asked.
+    void replaceLastWord(const QString &word);
 
     QString filePath() const { return m_path; }
     bool isModified() const;
@@ -56,6 +62,11 @@ public:
     SkinnedButton *CmdEnregistrer = nullptr;
     SkinnedButton *CmdEnregistrerSous = nullptr;
     SkinnedButton *CmdFerme = nullptr;
+    SkinnedButton *CmdRime = nullptr;
+
+signals:
+    // The genre is "m", "f" or empty; syllables 0 when any count will do.
+    void rhymeSearchWanted(const QString &word, const QString &genre, int syllables);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -74,4 +85,5 @@ private:
     QTimer m_recoveryTimer;
     QString m_path;
     int m_blockCount = 1;
+    int m_searchLine = -1;
 };

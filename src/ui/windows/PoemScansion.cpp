@@ -156,3 +156,33 @@ void PoemScansion::relate()
                                     .arg(figures.syllables).arg(m_metre);
     }
 }
+
+QString PoemScansion::lastWord(int line) const
+{
+    if (line < 0 || line >= m_lines.size())
+        return {};
+    const QStringList words = wordsOf(m_lines.at(line));
+    return words.isEmpty() ? QString() : words.last();
+}
+
+int PoemScansion::lastWordSyllables(int line) const
+{
+    const QString word = lastWord(line);
+    return word.isEmpty() ? 0 : vowelGroups(word) - (endsMute(word) ? 1 : 0);
+}
+
+// A line with a partner keeps its partner's genre; a line without one takes
+// the genre opposite to the line before it.
+QString PoemScansion::wantedGenre(int line) const
+{
+    const LineFigures &own = figures(line);
+    if (own.blank)
+        return {};
+    for (int i = 0; i < m_figures.size(); ++i)
+        if (i != line && !own.rhyme.isEmpty() && own.rhyme != QStringLiteral("–") && m_figures.at(i).rhyme == own.rhyme)
+            return m_figures.at(i).genre;
+    for (int i = line - 1; i >= 0; --i)
+        if (!m_figures.at(i).blank)
+            return m_figures.at(i).genre == QStringLiteral("m") ? QStringLiteral("f") : QStringLiteral("m");
+    return {};
+}

@@ -26,6 +26,11 @@ public:
     const LineFigures &figures(int line) const;
     // The line's count the poem's metre expects (0 when there is none).
     int metre() const { return m_metre; }
+    // The line's last word, its own count, and the genre the alternation of
+    // rhymes asks of it ("m", "f", or empty when nothing asks).
+    QString lastWord(int line) const;
+    int lastWordSyllables(int line) const;
+    QString wantedGenre(int line) const;
     // How many lines were counted since the last call (for the tests).
     int takeScannedCount();
 
