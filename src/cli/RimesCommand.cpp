@@ -158,6 +158,14 @@ RimesParse ParseRimesArguments(const QStringList &arguments)
             flag(p.alphabetical);
         } else if (name == QLatin1String("--json")) {
             flag(request.json);
+        } else if (name == QLatin1String("--scander")) {
+            const std::optional<QString> value = takeValue();
+            if (!value || value->isEmpty())
+                parse.error = QStringLiteral("--scander attend un fichier (ou - pour l'entr\u00E9e standard).");
+            else {
+                request.action = RimesRequest::Action::Scan;
+                request.scanFile = *value;
+            }
         } else if (name == QLatin1String("--export")) {
             bool exportAll = false;
             flag(exportAll);
@@ -176,6 +184,15 @@ RimesParse ParseRimesArguments(const QStringList &arguments)
         p.wordEndings = endings;
     }
 
+    if (!request.scanFile.isEmpty() && request.action != RimesRequest::Action::Scan) {
+        parse.error = QStringLiteral("--export et --scander ne vont pas ensemble.");
+        return parse;
+    }
+    if (request.action == RimesRequest::Action::Scan) {
+        if (!words.isEmpty())
+            parse.error = QStringLiteral("--scander lit un po\u00E8me : ne donnez pas de mot.");
+        return parse;
+    }
     if (request.action == RimesRequest::Action::Export) {
         if (!words.isEmpty())
             parse.error = QStringLiteral("--export exporte toute la liste des mots : ne donnez pas de mot.");
@@ -218,6 +235,7 @@ QString RimesHelpText()
     return QStringLiteral(
         "Usage : rimes [options] MOT\n"
         "        rimes --export\n"
+        "        rimes --scander FICHIER\n"
         "\n"
         "Cherche dans le dictionnaire de rimes de Versalune les mots qui riment avec MOT\n"
         "et les affiche comme la fen\u00EAtre principale : rimes riches, rimes pauvres ou\n"
@@ -254,6 +272,9 @@ QString RimesHelpText()
         "                          approchante, terminaison \u00E9crite, conjugu\u00E9 (0 ou 1),\n"
         "                          syllabes, cat\u00E9gories, genre de la rime (masculine\n"
         "                          ou feminine)\n"
+        "  --scander FICHIER       scander un po\u00E8me (- : l'entr\u00E9e standard) : pour\n"
+        "                          chaque vers, ses syllabes, la lettre de sa rime, son\n"
+        "                          genre et ses alertes ; avec --json un objet JSON\n"
         "  -h, --aide              cette aide\n"
         "  --version               la version du programme\n"
         "\n"

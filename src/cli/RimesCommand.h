@@ -8,11 +8,12 @@
 #include <QStringList>
 
 struct RimesRequest {
-    enum class Action { Search, Export, Help, Version };
+    enum class Action { Search, Export, Help, Version, Scan };
     Action action = Action::Search;
     SearchParameters parameters;   // typedText holds the word as filtered
     QString givenWord;             // the word as given, before filtering
     bool json = false;
+    QString scanFile;              // --scander: the poem to scan, "-" for stdin
     // Notes for stderr: the word changed by the filter or cut to the box's length.
     QStringList notes;
 };

@@ -2,11 +2,14 @@
 #include "cli/RimesCommand.h"
 #include "cli/RimesOutput.h"
 #include "cli/RimesReport.h"
+#include "cli/RimesScansion.h"
 #include "cli/RimesWordList.h"
 #include "lexicon/AppGlobals.h"
 #include "lexicon/DataItems.h"
 #include "lexicon/WordList.h"
 #include "search/SearchRun.h"
+#include "verse/PoemScanner.h"
+#include "verse/VerseLexicon.h"
 
 #include <QCoreApplication>
 
@@ -74,7 +77,16 @@ int main(int argc, char *argv[])
         return finished(out, RimesExit::Results);
     case RimesRequest::Action::Export:
     case RimesRequest::Action::Search:
+    case RimesRequest::Action::Scan:
         break;
+    }
+    PoemFileRead poem;
+    if (request.action == RimesRequest::Action::Scan) {
+        poem = ReadPoemFile(request.scanFile);
+        if (!poem.ok()) {
+            printError(poem.error);
+            return RimesExit::BadArguments;
+        }
     }
     for (const QString &note : request.notes)
         printError(note);
@@ -86,6 +98,14 @@ int main(int argc, char *argv[])
         printError(load.message);
     if (!load.usable)
         return RimesExit::DataUnreadable;
+
+    if (request.action == RimesRequest::Action::Scan) {
+        const VerseLexicon lexicon(words);
+        PoemScanner scanner(lexicon);
+        scanner.setText(poem.text);
+        out.write(request.json ? ScansionJson(scanner.lines()) : ScansionText(scanner.lines()));
+        return finished(out, RimesExit::Results);
+    }
 
     if (request.action == RimesRequest::Action::Export) {
         RimesOutputDevice device(out);

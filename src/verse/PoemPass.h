@@ -1,0 +1,13 @@
+#pragma once
+
+// The poem pass over the line scans: stanzas, the metres in use, the reading
+// of each ambiguous word that fits them, the rhymes and the warnings.
+#include "verse/VerseTypes.h"
+
+struct PoemPassResult {
+    QList<PoemLine> lines;
+    QList<int> metres;
+};
+
+PoemPassResult RunPoemPass(const QList<LineScan> &scans, const VerseOptions &options,
+                           const VerseOverrides &overrides);

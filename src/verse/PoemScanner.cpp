@@ -1,0 +1,106 @@
+#include "verse/PoemScanner.h"
+
+#include "verse/LineScansion.h"
+#include "verse/PoemPass.h"
+#include "verse/VerseLexicon.h"
+
+PoemScanner::PoemScanner()
+    : m_lexicon(VerseLexicon::shipped())
+{
+}
+
+PoemScanner::PoemScanner(const VerseLexicon &lexicon)
+    : m_lexicon(lexicon)
+{
+}
+
+void PoemScanner::setText(const QString &text)
+{
+    QString plain = text;
+    plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const QStringList lines = plain.split(QLatin1Char('\n'));
+    m_scans.clear();
+    m_scans.reserve(lines.size());
+    for (const QString &line : lines)
+        m_scans.append(ScanLine(m_lexicon, line));
+    runPoemPass();
+}
+
+void PoemScanner::setLine(int line, const QString &text)
+{
+    if (line < 0 || line > m_scans.size())
+        return;
+    if (line == m_scans.size())
+        m_scans.append(ScanLine(m_lexicon, text));
+    else
+        m_scans[line] = ScanLine(m_lexicon, text);
+    runPoemPass();
+}
+
+void PoemScanner::insertLines(int at, const QStringList &lines)
+{
+    at = qBound(0, at, int(m_scans.size()));
+    for (int k = 0; k < lines.size(); ++k)
+        m_scans.insert(at + k, ScanLine(m_lexicon, lines[k]));
+    // The poet's choices follow their lines.
+    VerseOverrides moved;
+    for (auto it = m_overrides.cbegin(); it != m_overrides.cend(); ++it) {
+        auto key = it.key();
+        if (key.first >= at)
+            key.first += int(lines.size());
+        moved.insert(key, it.value());
+    }
+    m_overrides = moved;
+    runPoemPass();
+}
+
+void PoemScanner::removeLines(int at, int count)
+{
+    if (at < 0 || count <= 0 || at >= m_scans.size())
+        return;
+    count = qMin(count, int(m_scans.size()) - at);
+    m_scans.remove(at, count);
+    VerseOverrides moved;
+    for (auto it = m_overrides.cbegin(); it != m_overrides.cend(); ++it) {
+        auto key = it.key();
+        if (key.first >= at && key.first < at + count)
+            continue;
+        if (key.first >= at + count)
+            key.first -= count;
+        moved.insert(key, it.value());
+    }
+    m_overrides = moved;
+    runPoemPass();
+}
+
+void PoemScanner::setOptions(const VerseOptions &options)
+{
+    m_options = options;
+    runPoemPass();
+}
+
+void PoemScanner::setOverride(int line, int word, int count)
+{
+    if (count <= 0)
+        m_overrides.remove({line, word});
+    else
+        m_overrides.insert({line, word}, count);
+    runPoemPass();
+}
+
+void PoemScanner::runPoemPass()
+{
+    PoemPassResult result = RunPoemPass(m_scans, m_options, m_overrides);
+    m_lines = std::move(result.lines);
+    m_metres = std::move(result.metres);
+}
+
+QList<PoemLine> ScanPoem(const QString &text, const VerseOptions &options, const VerseOverrides &overrides)
+{
+    PoemScanner scanner;
+    scanner.setOptions(options);
+    for (auto it = overrides.cbegin(); it != overrides.cend(); ++it)
+        scanner.setOverride(it.key().first, it.key().second, it.value());
+    scanner.setText(text);
+    return scanner.lines();
+}

@@ -1,0 +1,73 @@
+#include "verse/VerseLexicon.h"
+
+#include "lexicon/LexiconData.h"
+#include "lexicon/WordList.h"
+
+#include <QFile>
+
+namespace {
+// Common words whose h is aspirated, in case the data file lacks them.
+const char *const HandAspirated[] = {
+    "haine", "haïr", "hais", "hait", "haïssent", "hanter", "hante", "haut", "haute", "hauts", "hautes",
+    "hauteur", "héros", "hibou", "honte", "honteux", "hêtre", "hameau", "harpe", "hasard", "hâte",
+    "hérisson", "hurler", "hurle", "huée", "huées", "hache", "halte", "hangar", "hareng", "haricot",
+    "hennir", "hideux", "hideuse", "hiérarchie", "hocher", "homard", "hors", "housse", "hublot",
+    "huit", "hutte", "haillon", "haillons", "haleter", "halle", "hallebarde", "hamac", "hanche",
+    "harceler", "hardi", "hardie", "hardiesse", "harem", "hargneux", "hargne", "harnais", "haro",
+    "hâtif", "hausser", "hausse", "havre", "hennissement", "héraut", "hérissé", "hernie", "héron",
+    "heurter", "heurte", "heurt", "hideur", "hiboux", "hisser", "hocquet", "hollande", "hongrie",
+    "honnir", "honni", "honnie", "hoquet", "horde", "houle", "houlette", "houx", "huche", "huer",
+    "huguenot", "huppe", "hure", "hurlement", "hussard", "hâle", "hâve", "haie", "haies", "harpie",
+};
+} // namespace
+
+VerseLexicon::VerseLexicon(const WordList &words)
+{
+    const int count = words.recordCount();
+    m_entries.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        const QString form = words.headword(i).toLower();
+        if (form.isEmpty())
+            continue;
+        VerseEntry entry;
+        entry.syllables = words.syllableCount(i);
+        entry.exactSound = words.exactSound(i).toString();
+        entry.approxSound = words.approxSound(i).toString();
+        entry.categories = words.categories(i).toString();
+        entry.conjugated = words.isConjugated(i) != 0;
+        entry.genre = RhymeGenreOf(words, i);
+        m_entries[form].append(entry);
+    }
+    QFile file(QStringLiteral(":/items/h_aspire.txt"));
+    if (file.open(QIODevice::ReadOnly)) {
+        const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+        for (const QString &line : lines) {
+            const QString word = line.trimmed().toLower();
+            if (!word.isEmpty() && !word.startsWith(QLatin1Char('#')))
+                m_aspirated.insert(word);
+        }
+    }
+    for (const char *word : HandAspirated)
+        m_aspirated.insert(QString::fromUtf8(word));
+}
+
+const VerseLexicon &VerseLexicon::shipped()
+{
+    static const VerseLexicon lexicon(LexiconData::instance().words);
+    return lexicon;
+}
+
+bool VerseLexicon::hasAspiratedH(const QString &form) const
+{
+    if (!form.startsWith(QLatin1Char('h')))
+        return false;
+    if (m_aspirated.contains(form))
+        return true;
+    // A form of an aspirated word: "hantait", "héroïque" is not one, so only
+    // plurals and the feminine of a listed word are taken.
+    for (const QString &suffix : {QStringLiteral("s"), QStringLiteral("x"), QStringLiteral("e"), QStringLiteral("es")}) {
+        if (form.endsWith(suffix) && m_aspirated.contains(form.chopped(suffix.size())))
+            return true;
+    }
+    return false;
+}
