@@ -1,8 +1,10 @@
 #pragma once
 
 // What the workbench shows beside each line, and the one door through which
-// it asks for it. The window tells which lines changed; the scansion keeps
-// the other lines' figures and only works again on those.
+// it asks for it: the verse engine's incremental scanner, read into what the
+// band draws. The window tells which lines changed; only those are scanned again.
+#include "verse/PoemScanner.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -22,7 +24,7 @@ public:
     // Lines [first, first + removed) replaced by the given ones.
     void replaceLines(int first, int removed, const QStringList &added);
 
-    int lineCount() const { return int(m_lines.size()); }
+    int lineCount() const { return m_scanner.lineCount(); }
     const LineFigures &figures(int line) const;
     // The line's count the poem's metre expects (0 when there is none).
     int metre() const { return m_metre; }
@@ -34,11 +36,12 @@ public:
     // How many lines were counted since the last call (for the tests).
     int takeScannedCount();
 
-private:
-    LineFigures scanLine(const QString &line) const;
-    void relate();
+    PoemScanner &scanner() { return m_scanner; }
+    // Reads the scanner's lines again (after options or overrides changed).
+    void refresh();
 
-    QStringList m_lines;
+private:
+    PoemScanner m_scanner;
     QVector<LineFigures> m_figures;
     int m_metre = 0;
     int m_scanned = 0;
