@@ -7,12 +7,16 @@
 #include "lexicon/SingleInstance.h"
 #include "ui/main/FrmDisplay.h"
 #include "ui/main/OptionsFile.h"
+#include "ui/windows/FrmAtelier.h"
 #include "ui/windows/FrmCharge.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QMessageBox>
+#include <QTimer>
 #include <QTranslator>
+
+#include <functional>
 
 namespace {
 QString startDirectory()
@@ -30,6 +34,7 @@ AppPreferences readPreferencesOrDefaults(const QString &appDir, const QString &s
     QMessageBox::critical(nullptr, AppGlobals::messageTitle(), OptionsFile::unreadableMessage());
     return AppPreferences {};
 }
+
 // A later start asked for this copy: its window comes back and takes the focus.
 void bringToFront(QWidget *window)
 {
@@ -39,6 +44,49 @@ void bringToFront(QWidget *window)
     window->show();
     window->raise();
     window->activateWindow();
+}
+
+// Runs an action once, when the watched window is first shown; owned by it.
+class OnFirstShow : public QObject {
+public:
+    OnFirstShow(QWidget *window, std::function<void()> action) : QObject(window), m_action(std::move(action))
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && m_action) {
+            // After the show has finished, so that the new windows come on top.
+            QTimer::singleShot(0, this, std::exchange(m_action, nullptr));
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_action;
+};
+
+// Each poem named in a workbench of its own.
+void openPoemFiles(FrmDisplay *mainWindow, const QStringList &paths)
+{
+    for (const QString &path : paths) {
+        if (path.startsWith(QLatin1Char('-')))
+            continue;
+        FrmAtelier *window = FrmAtelier::open();
+        mainWindow->connectAtelier(window);
+        if (!window->openFile(path))
+            window->close();
+    }
+}
+
+// The poems named on the command line; an earlier session's unsaved poem is
+// offered back first.
+void openPoems(FrmDisplay *mainWindow, const QStringList &paths)
+{
+    mainWindow->connectAtelier(FrmAtelier::offerRecoveredPoem());
+    openPoemFiles(mainWindow, paths);
 }
 } // namespace
 
@@ -81,9 +129,15 @@ int main(int argc, char *argv[])
         // The main window closes the loading window and shows itself.
         mainWindow = std::make_unique<FrmDisplay>(data, loading);
         QObject::connect(mainWindow.get(), &FrmDisplay::endRequested, &app, [] { QCoreApplication::exit(0); });
+        // The workbenches come over the main window once it shows itself.
+        new OnFirstShow(mainWindow.get(), [window = mainWindow.get()] {
+            openPoems(window, QCoreApplication::arguments().mid(1));
+        });
     });
-    QObject::connect(&instance, &SingleInstance::filesRequested, &app, [&] {
+    QObject::connect(&instance, &SingleInstance::filesRequested, &app, [&](const QStringList &paths) {
         bringToFront(mainWindow ? static_cast<QWidget *>(mainWindow.get()) : loading);
+        if (mainWindow)
+            openPoemFiles(mainWindow.get(), paths);
     });
     loading->show();
     const int status = app.exec();

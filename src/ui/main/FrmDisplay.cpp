@@ -132,6 +132,7 @@ FrmDisplay::FrmDisplay(const LexiconData &data, QWidget *loadingWindow, QWidget 
     buildResultArea();
     buildParamPanel();
     buildHiddenHelpers();
+    buildAtelierLinks();
     NameMainWindowControls(*this);
     AddMainWindowKeys(*this);
     SetMainWindowTabOrder(*this);

@@ -35,6 +35,7 @@ class QRadioButton;
 class HelpIcon;
 class HoverPicture;
 class SkinnedButton;
+class FrmAtelier;
 struct LexiconData;
 
 class FrmDisplay : public QWidget {
@@ -88,6 +89,17 @@ public:
     // word has been checked.
     QTimer TimRetour;
 
+    // The poem workbench: a window opened from here or from the command line
+    // is tied to this one, so that its rhyme searches run here and a chosen
+    // result can go back to the line it came from.
+    void connectAtelier(FrmAtelier *atelier);
+    // Searches the word with the genre ("m", "f" or empty for all) and the
+    // syllable count (0 for all) a line of a poem asks for.
+    void searchForPoem(const QString &word, const QString &genre, int syllables);
+    bool searchCameFromPoem() const { return m_searchFromPoem; }
+    // "Remplacer le dernier mot" on a result line, as its context menu does.
+    void chooseForPoem(int list, int row);
+
 public slots:
     // The search start: CmdGoBis's click; CmdGo, Enter and TimRetour reach it.
     void StartSearch();
@@ -104,6 +116,8 @@ signals:
     // The user confirmed the exit and the options file has been written (or
     // could not be): the program ends.
     void endRequested();
+    // A result word chosen for the workbench line that asked for it.
+    void poemWordChosen(const QString &word);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -122,6 +136,10 @@ private:
     void buildOptionsGroup(QWidget *panel);
     void buildInformationGroup(QWidget *panel);
     void buildHiddenHelpers();
+    // The poem workbench's button, in the title strip left of its pictures.
+    void buildAtelierLinks();
+    void showPoemMenu(int list, const QPoint &position);
+    void placeAtelierButton();
     void placeFrameAndWindow();
     // Places every area for the window's current size.
     void layOut();
@@ -205,6 +223,7 @@ public:
     SkinnedButton *CmdConseils = nullptr;
     SkinnedButton *CmdAp = nullptr;
     SkinnedButton *CmdQuitte = nullptr;
+    SkinnedButton *CmdAtelier = nullptr;
 
     // Search options panel.
     QLabel *PicParam = nullptr;
@@ -286,6 +305,8 @@ private:
     bool m_searching = false;
     bool m_exitConfirmed = false;
     bool m_firstStart = false;
+    bool m_searchFromPoem = false;
+    QPointer<FrmAtelier> m_poemAsker;
     QString m_categoryCode;
     QSize m_designSize;
     QRect m_normalGeometry;

@@ -55,6 +55,7 @@ void FrmDisplay::layOut()
     ImgMax2->move(w - kMaximiseFromRight, 7);
     ImgClose2->move(w - kCloseFromRight, 7);
     Lin1->setGeometry(0, kStripHeight, w, 1);
+    placeAtelierButton();
 
     // The button row keeps its design, centred.
     const SkinnedButton *const row[kButtonCount] = {CmdMAJ, CmdOrtho, CmdSynonyme, CmdOptions,
