@@ -1,5 +1,7 @@
 #include "verse/LineScansion.h"
 
+#include "verse/PoemPass.h"
+
 #include "verse/RhymeSound.h"
 #include "verse/VerseLexicon.h"
 #include "verse/VerseSpelling.h"
@@ -223,8 +225,10 @@ void fillRhyme(const VerseLexicon &lexicon, const QList<Piece> &pieces, LineScan
         scan.approxSound = RhymeKey(phonemes, 2);
         scan.genre = RhymeGenre::Feminine;
     }
-    const QStringList part = RhymePart(SoundPhonemes(scan.exactSound));
+    scan.soundPhonemes = SoundPhonemes(scan.exactSound);
+    const QStringList part = RhymePart(scan.soundPhonemes);
     scan.lastVowel = part.isEmpty() ? QString() : part.front();
+    scan.rhymeKey = RhymeKeyOf(scan);
 }
 } // namespace
 

@@ -50,6 +50,13 @@ int preferredTotal(const QList<QList<int>> &readings)
 // reading; empty when none does.
 std::optional<QList<int>> readingsFor(const QList<QList<int>> &readings, int total)
 {
+    if (std::all_of(readings.begin(), readings.end(), [](const QList<int> &r) { return r.size() == 1; })) {
+        QList<int> fronts;
+        fronts.reserve(readings.size());
+        for (const QList<int> &r : readings)
+            fronts.append(r.front());
+        return preferredTotal(readings) == total ? std::optional<QList<int>>(fronts) : std::nullopt;
+    }
     // best[sum] = (changes, choices)
     std::map<int, std::pair<int, QList<int>>> best {{0, {0, {}}}};
     for (const QList<int> &r : readings) {
@@ -76,6 +83,8 @@ std::optional<QList<int>> readingsFor(const QList<QList<int>> &readings, int tot
 
 QList<int> sumsOf(const QList<QList<int>> &readings)
 {
+    if (std::all_of(readings.begin(), readings.end(), [](const QList<int> &r) { return r.size() == 1; }))
+        return {preferredTotal(readings)};
     QList<int> sums {0};
     for (const QList<int> &r : readings) {
         QList<int> next;
@@ -207,15 +216,19 @@ void addWarning(PoemLine &line, VerseWarningCode code, int word, const QString &
 // after a final é, the consonant before it too ("chanté" and "été" rhyme,
 // "chanté" and "attirait" do not: the notation writes open and closed e
 // alike, so the supporting consonant tells them apart).
-QString rhymeKeyOf(const LineScan &scan)
+} // namespace
+
+QString RhymeKeyOf(const LineScan &scan)
 {
-    const QStringList phonemes = SoundPhonemes(scan.exactSound);
+    const QStringList &phonemes = scan.soundPhonemes;
     QStringList part = RhymePart(phonemes);
     if (part.size() == 1 && part.front() == QStringLiteral("\u00E9") && phonemes.size() >= 2)
         part.prepend(phonemes[phonemes.size() - 2]);
     return part.join(QLatin1Char('.'))
         + (scan.genre == RhymeGenre::Feminine ? QStringLiteral("/f") : QStringLiteral("/m"));
 }
+
+namespace {
 
 void groupRhymes(QList<PoemLine> &lines)
 {
@@ -234,7 +247,7 @@ void groupRhymes(QList<PoemLine> &lines)
         ++ordinal;
         if (scan.lastVowel.isEmpty())
             continue;
-        const QString key = rhymeKeyOf(scan);
+        const QString &key = scan.rhymeKey;
         int chosen = -1;
         for (int g = int(groups.size()) - 1; g >= 0; --g) {
             if (groups[g].key == key) {
@@ -270,7 +283,7 @@ void groupRhymes(QList<PoemLine> &lines)
         const QList<int> &members = groups[g].members;
         const int at = int(members.indexOf(i));
         line.partner = at > 0 ? members[at - 1] : members[1];
-        const int shared = SharedFromEnd(SoundPhonemes(line.scan.exactSound), SoundPhonemes(lines[line.partner].scan.exactSound));
+        const int shared = SharedFromEnd(line.scan.soundPhonemes, lines[line.partner].scan.soundPhonemes);
         line.quality = shared >= 3 ? RhymeQuality::Rich : shared == 2 ? RhymeQuality::Sufficient : RhymeQuality::Poor;
     }
 }

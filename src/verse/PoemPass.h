@@ -11,3 +11,6 @@ struct PoemPassResult {
 
 PoemPassResult RunPoemPass(const QList<LineScan> &scans, const VerseOptions &options,
                            const VerseOverrides &overrides);
+
+// The key two lines must share to rhyme, from a scan's sound and genre.
+QString RhymeKeyOf(const LineScan &scan);

@@ -4,6 +4,9 @@
 #include "lexicon/WordList.h"
 
 #include <QFile>
+#include <QRegularExpression>
+
+#include <algorithm>
 
 namespace {
 // Common words whose h is aspirated, in case the data file lacks them.
@@ -49,6 +52,10 @@ VerseLexicon::VerseLexicon(const WordList &words)
     }
     for (const char *word : HandAspirated)
         m_aspirated.insert(QString::fromUtf8(word));
+    for (const QString &word : std::as_const(m_aspirated)) {
+        if (word.size() > 5 && (word.endsWith(QLatin1String("er")) || word.endsWith(QLatin1String("ir"))))
+            m_aspiratedStems.insert(word.chopped(2));
+    }
 }
 
 const VerseLexicon &VerseLexicon::shipped()
@@ -57,11 +64,21 @@ const VerseLexicon &VerseLexicon::shipped()
     return lexicon;
 }
 
+namespace {
+// Some headwords of the dictionary lost their accents ("heros").
+QString withoutAccents(const QString &form)
+{
+    QString plain = form.normalized(QString::NormalizationForm_D);
+    plain.remove(QRegularExpression(QStringLiteral("\\p{Mn}")));
+    return plain;
+}
+} // namespace
+
 bool VerseLexicon::hasAspiratedH(const QString &form) const
 {
     if (!form.startsWith(QLatin1Char('h')))
         return false;
-    if (m_aspirated.contains(form))
+    if (m_aspirated.contains(form) || m_aspirated.contains(withoutAccents(form)))
         return true;
     // A form of an aspirated word: "hantait", "héroïque" is not one, so only
     // plurals and the feminine of a listed word are taken.
@@ -69,5 +86,14 @@ bool VerseLexicon::hasAspiratedH(const QString &form) const
         if (form.endsWith(suffix) && m_aspirated.contains(form.chopped(suffix.size())))
             return true;
     }
+    // A conjugated form of an aspirated verb ("hantait"), never a word of
+    // its own that starts alike ("honneur" against honnir).
+    const auto found = m_entries.constFind(form);
+    if (found != m_entries.constEnd()
+        && std::none_of(found->begin(), found->end(), [](const VerseEntry &e) { return e.conjugated; }))
+        return false;
+    for (int length = 4; length < form.size(); ++length)
+        if (m_aspiratedStems.contains(form.left(length)))
+            return true;
     return false;
 }

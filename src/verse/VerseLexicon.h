@@ -37,4 +37,5 @@ public:
 private:
     QHash<QString, QList<VerseEntry>> m_entries;
     QSet<QString> m_aspirated;
+    QSet<QString> m_aspiratedStems;   // "hant" of hanter: "hantait", "hantent"
 };

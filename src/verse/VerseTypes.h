@@ -8,6 +8,7 @@
 #include <QList>
 #include <QMap>
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <utility>
 
@@ -61,6 +62,8 @@ struct LineScan {
     QString exactSound;
     QString approxSound;
     QString lastVowel;           // the last spoken vowel, in the sound notation
+    QStringList soundPhonemes;   // exactSound read back as phonemes
+    QString rhymeKey;            // what a partner must share (last vowel on, genre)
     QString categories;          // the word list's categories of the rhyme word
     RhymeGenre genre = RhymeGenre::Masculine;
     bool plural = false;         // written ending in s, x or z

@@ -33,6 +33,9 @@ private slots:
         QTest::newRow("la haine") << "une haine" << 3;
         QTest::newRow("qui hante") << "elle hante" << 3;
         QTest::newRow("mute h elides") << "une heure" << 2;
+        QTest::newRow("aspirated from the notes") << "le hasard" << 3;
+        QTest::newRow("aspirated verb form") << "elle hantait" << 4;
+        QTest::newRow("no elision before aspirated h") << "quelle hache" << 3;
         // Apostrophes and hyphens.
         QTest::newRow("l'amour") << "l'amour qu'il a" << 4;
         QTest::newRow("aujourd'hui") << "aujourd'hui" << 3;

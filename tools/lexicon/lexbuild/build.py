@@ -4,8 +4,8 @@ import collections
 import os
 import time
 
-from . import (cipher, datasizes, forms, homonyms, littre, littre_notes, littre_review, modern, soundlists,
-               spelling, synonyms, thesaurus, wordgames)
+from . import (aspirated_h, cipher, datasizes, forms, homonyms, littre, littre_notes, littre_review, modern,
+               soundlists, spelling, synonyms, thesaurus, wordgames)
 from .espeak import Espeak
 from .pronounce import Pronouncer
 from .report import Report
@@ -198,6 +198,7 @@ def build(args):
     anacyclics, palindromes = wordgames.word_games(all_forms)
     write_bytes(os.path.join(data, "anacycliques.txt"), lines_crlf(anacyclics, "ascii"))
     write_bytes(os.path.join(data, "palindromes.txt"), lines_crlf(palindromes, "ascii"))
+    aspirated_h.write(os.path.join(data, "h_aspire.txt"))
 
     block_sizes = [len(blocks[chr(c)]) for c in range(ord("A"), ord("Z") + 1)]
     write_bytes(os.path.join(args.repo, "src/lexicon/DataSizes.h"),
