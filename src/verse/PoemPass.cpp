@@ -238,6 +238,7 @@ void groupRhymes(QList<PoemLine> &lines)
         int lastOrdinal = 0;
     };
     QList<Group> groups;
+    QHash<QString, int> groupByKey; // one group per sound
     QList<int> groupOf(lines.size(), -1);
     int ordinal = 0;
     for (int i = 0; i < lines.size(); ++i) {
@@ -248,16 +249,11 @@ void groupRhymes(QList<PoemLine> &lines)
         if (scan.lastVowel.isEmpty())
             continue;
         const QString &key = scan.rhymeKey;
-        int chosen = -1;
-        for (int g = int(groups.size()) - 1; g >= 0; --g) {
-            if (groups[g].key == key) {
-                chosen = g;
-                break;
-            }
-        }
+        int chosen = groupByKey.value(key, -1);
         if (chosen < 0) {
             groups.append({key, {}, 0});
             chosen = int(groups.size()) - 1;
+            groupByKey.insert(key, chosen);
         }
         groups[chosen].members.append(i);
         groups[chosen].lastOrdinal = ordinal;
