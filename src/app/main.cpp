@@ -56,6 +56,8 @@ void applyTestDarkPalette()
     dark.setColor(QPalette::HighlightedText, Qt::white);
     dark.setColor(QPalette::ToolTipBase, QColor(60, 60, 64));
     dark.setColor(QPalette::ToolTipText, QColor(230, 230, 230));
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(QPalette::Disabled, role, QColor(120, 120, 120));
     QApplication::setPalette(dark);
 }
 

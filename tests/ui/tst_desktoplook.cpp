@@ -8,9 +8,11 @@
 #include "ui/windows/FrmOption.h"
 #include "ui/windows/LookColours.h"
 #include "ui/windows/OptionHelp.h"
+#include "ui/windows/WindowChrome.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QPalette>
 #include <QTemporaryDir>
