@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QMessageBox>
+#include <QPalette>
 #include <QTimer>
 #include <QTranslator>
 
@@ -33,6 +34,31 @@ AppPreferences readPreferencesOrDefaults(const QString &appDir, const QString &s
         return *preferences;
     QMessageBox::critical(nullptr, AppGlobals::messageTitle(), OptionsFile::unreadableMessage());
     return AppPreferences {};
+}
+
+// A dark desktop, for trying the desktop look on a machine whose desktop is
+// light: VERSALUNE_TEST_DARK_PALETTE=1 gives the application a dark palette.
+void applyTestDarkPalette()
+{
+    if (qEnvironmentVariableIntValue("VERSALUNE_TEST_DARK_PALETTE") != 1)
+        return;
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(45, 45, 48));
+    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Base, QColor(30, 30, 32));
+    dark.setColor(QPalette::AlternateBase, QColor(52, 52, 56));
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    dark.setColor(QPalette::PlaceholderText, QColor(140, 140, 140));
+    dark.setColor(QPalette::Button, QColor(60, 60, 64));
+    dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Highlight, QColor(98, 80, 170));
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    dark.setColor(QPalette::ToolTipBase, QColor(60, 60, 64));
+    dark.setColor(QPalette::ToolTipText, QColor(230, 230, 230));
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(QPalette::Disabled, role, QColor(120, 120, 120));
+    QApplication::setPalette(dark);
 }
 
 // A later start asked for this copy: its window comes back and takes the focus.
@@ -93,6 +119,7 @@ void openPoems(FrmDisplay *mainWindow, const QStringList &paths)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    applyTestDarkPalette();
     QApplication::setApplicationName(QStringLiteral("Versalune"));
     QApplication::setQuitOnLastWindowClosed(false);
     // The desktop entry's name, so that the desktop shows the program's icon.

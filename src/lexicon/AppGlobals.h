@@ -16,6 +16,9 @@ struct AppPreferences {
     // keeps these defaults: lists by commonness, stages with their pauses.
     int alphabeticalOrder = 0;
     int resultsAtOnce = 0;
+    // The desktop's window frames and palette instead of the program's own
+    // dress; taken at start-up.
+    int desktopLook = 0;
 
     bool operator==(const AppPreferences &) const = default;
 };

@@ -48,7 +48,7 @@ private slots:
         preferences.theme = 0;
         const QByteArray bytes = OptionsFile::compose(preferences, SearchOptions {});
         const QStringList extra {QStringLiteral("Genre rime:Toutes"), QStringLiteral("Ordre alpha:0"), QStringLiteral("Sans attente:0"),
-                                 QStringLiteral("Fenêtre agrandie:0")};
+                                 QStringLiteral("Apparence bureau:0"), QStringLiteral("Fenêtre agrandie:0")};
         QCOMPARE(bytes, TextCodec::toWindows1252((kDefaultLines + extra).join(QStringLiteral("\r\n"))
                                                  + QStringLiteral("\r\n")));
         // "é" is one byte, the file ends with CR LF.

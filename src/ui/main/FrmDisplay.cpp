@@ -1,4 +1,5 @@
 #include "ui/main/FrmDisplay.h"
+#include "ui/windows/LookColours.h"
 #include "ui/main/MainWindowAccess.h"
 #include "ui/windows/MessageBoxes.h"
 
@@ -38,6 +39,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QSizeGrip>
+#include <initializer_list>
 #include <QVBoxLayout>
 
 using Chrome::twips;
@@ -72,7 +74,8 @@ QFrame *groupFrame(QWidget *panel, const QRect &geometry)
     frame->setObjectName(QStringLiteral("group"));
     frame->setGeometry(geometry);
     frame->setStyleSheet(QStringLiteral(
-        "QFrame#group { border: 1px solid #b3a9cf; border-radius: 6px; background: rgba(255, 255, 255, 110); }"));
+        "QFrame#group { border: 1px solid #b3a9cf; border-radius: 6px; background: %1; }")
+                             .arg(Look::css(QPalette::Window, QColor(255, 255, 255, 110))));
     return frame;
 }
 
@@ -82,7 +85,7 @@ QLabel *groupCaption(const QString &text, QWidget *parent)
     QFont font = caption->font();
     font.setBold(true);
     caption->setFont(font);
-    setTextColour(caption, kCaptionInk);
+    setTextColour(caption, Look::designColour(QPalette::WindowText, kCaptionInk));
     return caption;
 }
 
@@ -116,7 +119,8 @@ FrmDisplay::FrmDisplay(const LexiconData &data, QWidget *loadingWindow, QWidget 
     setWindowTitle(AppGlobals::messageTitle());
     Chrome::makeFrameless(this);
     setObjectName(QStringLiteral("FrmDisplay"));
-    setStyleSheet(QStringLiteral("QWidget#FrmDisplay { background: #f7f5fb; }"));
+    setStyleSheet(QStringLiteral("QWidget#FrmDisplay { background: %1; }")
+                      .arg(Look::css(QPalette::Window, QColor(0xf7, 0xf5, 0xfb))));
 
     showMessage = [this](QMessageBox::Icon icon, const QString &text, QMessageBox::StandardButtons buttons) {
         return MessageBoxes::show(this, icon, text, buttons);
@@ -205,6 +209,11 @@ void FrmDisplay::buildChrome()
     Lin1 = new QFrame(this);
     Lin1->setGeometry(0, kStripHeight, kWidth + 1, 1);
     Lin1->setStyleSheet(QStringLiteral("background: #2f1f63;"));
+
+    // The desktop's title bar stands for the strip, its buttons and its
+    // double click.
+    for (QWidget *own : std::initializer_list<QWidget *> {Image1, LblVersion, ImgMin2, ImgMax2, ImgClose2, Lin1})
+        Look::hideUnderDesktopLook(own);
 }
 
 void FrmDisplay::buildButtonRow()
@@ -242,7 +251,8 @@ void FrmDisplay::buildDetailsPanel()
     PicAffichage->setObjectName(QStringLiteral("PicAffichage"));
     PicAffichage->setGeometry(8, kDetailsTop, kWidth - 16, kDetailsHeight);
     PicAffichage->setStyleSheet(QStringLiteral(
-        "QLabel#PicAffichage { background: white; border: 1px solid #c9c0e0; border-radius: 6px; }"));
+        "QLabel#PicAffichage { background: %1; border: 1px solid #c9c0e0; border-radius: 6px; }")
+                                  .arg(Look::css(QPalette::Base, Qt::white)));
 
     auto *row = new QHBoxLayout(PicAffichage);
     row->setContentsMargins(14, 4, 10, 4);
@@ -253,7 +263,7 @@ void FrmDisplay::buildDetailsPanel()
     wordFont.setPointSize(17);
     wordFont.setBold(true);
     LblMot->setFont(wordFont);
-    setTextColour(LblMot, kCaptionInk);
+    setTextColour(LblMot, Look::designColour(QPalette::Text, kCaptionInk));
     // The word takes the room it is given and its font shrinks to fit
     // (fitWordFont), so that a long word shows whole.
     LblMot->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
@@ -275,14 +285,14 @@ void FrmDisplay::buildDetailsPanel()
         value->setFont(font);
     }
     for (QLabel *caption : {Lbl[11], Lbl[12], Lbl[13]})
-        setTextColour(caption, kSoftInk);
+        setTextColour(caption, Look::designColour(QPalette::WindowText, kSoftInk));
     facts->addWidget(Lbl[11], 0, 0);
     facts->addWidget(LblSyl, 0, 1);
     facts->addWidget(Lbl[12], 0, 2);
     facts->addWidget(LblLettres, 0, 3);
     // The genre of the word's rhyme, on a line of its own under the type.
     LblGenreCaption = label(QString(), PicAffichage);
-    setTextColour(LblGenreCaption, kSoftInk);
+    setTextColour(LblGenreCaption, Look::designColour(QPalette::WindowText, kSoftInk));
     LblGenre = label(QString(), PicAffichage);
     QFont genreFont = LblGenre->font();
     genreFont.setBold(true);
@@ -325,7 +335,7 @@ void FrmDisplay::buildResultArea()
         QFont bold = header->font();
         bold.setBold(true);
         header->setFont(bold);
-        setTextColour(header, kCaptionInk);
+        setTextColour(header, Look::designColour(QPalette::WindowText, kCaptionInk));
         header->setGeometry(left + 2, kListHeaderTop, kColumnWidth, 18);
         Lbl[headerIndex[i]] = header;
 
@@ -385,7 +395,8 @@ void FrmDisplay::buildInputGroup(QWidget *panel)
     T1->setFont(inputFont);
     T1->setFixedHeight(28);
     T1->setStyleSheet(QStringLiteral(
-        "QLineEdit { border: 1px solid #7d6fa3; border-radius: 4px; padding: 0 6px; background: white; }"));
+        "QLineEdit { border: 1px solid #7d6fa3; border-radius: 4px; padding: 0 6px; background: %1; color: %2; }")
+                          .arg(Look::css(QPalette::Base, Qt::white), Look::css(QPalette::Text, Qt::black)));
     grid->addWidget(T1, 1, 0);
 
     CmdGo = new SkinnedButton(QStringLiteral(" Rechercher"), Sha[0]);
@@ -517,7 +528,7 @@ void FrmDisplay::buildInformationGroup(QWidget *panel)
         QFont bold = (*sounds[i])->font();
         bold.setBold(true);
         (*sounds[i])->setFont(bold);
-        setTextColour(*sounds[i], kCaptionInk);
+        setTextColour(*sounds[i], Look::designColour(QPalette::Text, kCaptionInk));
         grid->addWidget(LblB[2 * i], 1 + 2 * i, 0, 1, 2);
         grid->addWidget(LblB[2 * i + 1], 2 + 2 * i, 0);
         grid->addWidget(*sounds[i], 2 + 2 * i, 1);
@@ -617,6 +628,8 @@ void FrmDisplay::placeFrameAndWindow()
     m_sizeGrip = new QSizeGrip(this);
     m_sizeGrip->setToolTip(QStringLiteral("Agrandir la fen\u00EAtre"));
     m_sizeGrip->resize(m_sizeGrip->sizeHint());
+    // The desktop's frame resizes the window itself.
+    Look::hideUnderDesktopLook(m_sizeGrip);
     layOut();
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();

@@ -3,6 +3,7 @@
 // the extra width, and the button row and the options panel keep their
 // design, centred. The window can also be enlarged to the whole screen.
 #include "ui/main/FrmDisplay.h"
+#include "ui/windows/LookColours.h"
 
 #include "ui/main/MainGeometry.h"
 #include "ui/main/MainPictures.h"
@@ -122,6 +123,15 @@ void FrmDisplay::setMaximised(bool maximised)
 {
     if (maximised == m_maximised)
         return;
+    if (Look::desktopLook()) {
+        // The desktop's frame knows how to enlarge the window.
+        m_maximised = maximised;
+        if (maximised)
+            showMaximized();
+        else
+            showNormal();
+        return;
+    }
     // The window draws its own frame: it takes the screen's free area
     // itself rather than ask the window manager, which may not know how.
     if (maximised) {
@@ -141,6 +151,11 @@ void FrmDisplay::setMaximised(bool maximised)
 
 MainWindowSize FrmDisplay::windowSize() const
 {
+    if (Look::desktopLook()) {
+        // The desktop's title bar may have enlarged the window.
+        const QSize size = isMaximized() ? normalGeometry().size() : this->size();
+        return MainWindowSize {size.width(), size.height(), isMaximized()};
+    }
     const QSize size = m_maximised ? m_normalGeometry.size() : this->size();
     return MainWindowSize {size.width(), size.height(), m_maximised};
 }

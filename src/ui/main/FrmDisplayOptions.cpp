@@ -2,6 +2,7 @@
 // the colours of the search types, the category and conjugation rules, and
 // the saved options.
 #include "ui/main/FrmDisplay.h"
+#include "ui/windows/LookColours.h"
 
 #include "lexicon/AppGlobals.h"
 #include "lexicon/AppPaths.h"
@@ -79,7 +80,8 @@ void FrmDisplay::colourSearchTypeGroup(int box, bool on)
 {
     QLabel *const counts[4] = {nullptr, LblCpt1, LblCpt2, LblCpt3};
     QLabel *const syllables[4] = {nullptr, LblSyl1, LblSyl2, LblSyl3};
-    const QColor background = on ? kListOn : kListOff;
+    const QColor background =
+        on ? Look::designColour(QPalette::Base, kListOn) : Look::designColour(QPalette::AlternateBase, kListOff);
     setActiveInk(LblA[box - 1], on);
     setBackground(Lst[box], background);
     setBackground(counts[box], background);

@@ -1,4 +1,5 @@
 #include "ui/main/MainPictures.h"
+#include "ui/windows/LookColours.h"
 #include "ui/windows/SharpPixmap.h"
 
 #include <QLinearGradient>
@@ -44,10 +45,14 @@ QPixmap panelBackground(QSize size)
 {
     QPixmap pixmap = sharpPixmap(size);
     QPainter painter(&pixmap);
-    QLinearGradient shade(0, 0, 0, size.height());
-    shade.setColorAt(0, QColor(0xee, 0xea, 0xf6));
-    shade.setColorAt(1, QColor(0xe0, 0xda, 0xee));
-    painter.fillRect(pixmap.rect(), shade);
+    if (Look::desktopLook()) {
+        painter.fillRect(pixmap.rect(), Look::designColour(QPalette::Window, {}));
+    } else {
+        QLinearGradient shade(0, 0, 0, size.height());
+        shade.setColorAt(0, QColor(0xee, 0xea, 0xf6));
+        shade.setColorAt(1, QColor(0xe0, 0xda, 0xee));
+        painter.fillRect(pixmap.rect(), shade);
+    }
     painter.fillRect(QRect(0, 0, size.width(), 1), QColor(0x9a, 0x8c, 0xc4));
     return pixmap;
 }

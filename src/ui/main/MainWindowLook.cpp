@@ -1,4 +1,5 @@
 #include "ui/main/MainWindowLook.h"
+#include "ui/windows/LookColours.h"
 
 #include <QAbstractItemView>
 #include <QWidget>
@@ -18,7 +19,8 @@ void setTextColour(QWidget *widget, const QColor &colour)
 
 void setActiveInk(QWidget *widget, bool active)
 {
-    setTextColour(widget, active ? kActiveInk : kInactiveInk);
+    setTextColour(widget, active ? Look::designColour(QPalette::WindowText, kActiveInk)
+                                 : Look::designColour(QPalette::PlaceholderText, kInactiveInk));
 }
 
 QColor textColour(const QWidget *widget)

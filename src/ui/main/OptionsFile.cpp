@@ -52,6 +52,7 @@ std::optional<QString> listItem(const QString &line, const QStringList &items)
 constexpr int kFixedLines = 16;
 const QString kAlphabeticalKey = QStringLiteral("Ordre alpha:");
 const QString kAtOnceKey = QStringLiteral("Sans attente:");
+const QString kDesktopLookKey = QStringLiteral("Apparence bureau:");
 const QString kWindowSizeKey = QStringLiteral("Taille fen\u00EAtre:");
 const QString kMaximisedKey = QStringLiteral("Fen\u00EAtre agrandie:");
 
@@ -135,6 +136,7 @@ std::optional<AppPreferences> readPreferences(const QString &filePath)
     preferences.spellPlusMinusOne = values[5];
     preferences.alphabeticalOrder = keyedFlag(*lines, kAlphabeticalKey, preferences.alphabeticalOrder);
     preferences.resultsAtOnce = keyedFlag(*lines, kAtOnceKey, preferences.resultsAtOnce);
+    preferences.desktopLook = keyedFlag(*lines, kDesktopLookKey, preferences.desktopLook);
     return preferences;
 }
 
@@ -231,6 +233,7 @@ QByteArray compose(const AppPreferences &preferences, const SearchOptions &searc
         GenreKey + (genreItems().contains(search.genreFilter) ? search.genreFilter : genreItems().first()),
         kAlphabeticalKey + QString::number(preferences.alphabeticalOrder),
         kAtOnceKey + QString::number(preferences.resultsAtOnce),
+        kDesktopLookKey + QString::number(preferences.desktopLook),
     };
     QStringList all = lines;
     if (!windowSize.isEmpty())

@@ -1,5 +1,6 @@
 #include "ui/windows/FrmAtelier.h"
 
+#include "ui/windows/LookColours.h"
 #include "lexicon/AppGlobals.h"
 #include "ui/windows/PoemGutter.h"
 #include "ui/windows/WindowChrome.h"
@@ -24,7 +25,7 @@ const QString kPoemFilter = QStringLiteral("Poèmes (*.txt);;Tous les fichiers (
 } // namespace
 
 FrmAtelier::FrmAtelier(const QString &recoveryFolder, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_recovery(recoveryFolder)
+    : QWidget(parent, Look::windowFlags(Qt::Window)), m_recovery(recoveryFolder)
 {
     WindowParts::setUpSecondaryWindow(this, QStringLiteral("FrmAtelier"), kWindowTitle);
     ask = [this](const QString &text, QMessageBox::StandardButtons buttons) {

@@ -1,5 +1,6 @@
 #include "ui/windows/FrmConseils.h"
 
+#include "ui/windows/LookColours.h"
 #include "lexicon/AppGlobals.h"
 #include "ui/windows/SearchTips.h"
 #include "ui/windows/WindowChrome.h"
@@ -26,7 +27,7 @@ QString shownText(const QString &body)
 } // namespace
 
 FrmConseils::FrmConseils(QWidget *mainWindow, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_mainWindow(mainWindow)
+    : QWidget(parent, Look::windowFlags(Qt::Window)), m_mainWindow(mainWindow)
 {
     WindowParts::setUpSecondaryWindow(this, QStringLiteral("FrmConseils"), QStringLiteral("Quelques conseils pour la recherche"));
     build();
@@ -79,6 +80,7 @@ void FrmConseils::build()
     ImgClose->setToolTip(QStringLiteral("Fermer"));
     ImgClose->move(kWidth - ImgClose->width() - 8, (kTitleHeight - ImgClose->height()) / 2);
     connect(ImgClose, &HoverPicture::clicked, this, &QWidget::close);
+    Look::hideUnderDesktopLook(ImgClose);
 
     // The white introduction band with the program's icon.
     auto *ImgIcone = new QLabel(this);

@@ -1,4 +1,5 @@
 #include "ui/windows/FrmDicOrtho.h"
+#include "ui/windows/LookColours.h"
 #include "ui/windows/MessageBoxes.h"
 #include "ui/windows/TextFit.h"
 
@@ -77,7 +78,7 @@ QString FrmDicOrtho::unreadableListText(const QString &word)
 }
 
 FrmDicOrtho::FrmDicOrtho(const QString &mainWindowText, QWidget *mainWindow, DataItemReader readItem)
-    : QDialog(mainWindow, Qt::Dialog | Qt::FramelessWindowHint), m_readItem(std::move(readItem))
+    : QDialog(mainWindow, Look::windowFlags(Qt::Dialog)), m_readItem(std::move(readItem))
 {
     setObjectName(QStringLiteral("FrmDicOrtho"));
     setWindowTitle(QStringLiteral("Orthographe"));
@@ -92,6 +93,10 @@ FrmDicOrtho::FrmDicOrtho(const QString &mainWindowText, QWidget *mainWindow, Dat
     LblLogo->setObjectName(QStringLiteral("LblLogo"));
     LblLogo->setGeometry(10, 3, kWidth - 20, 20);
     LblLogo->setStyleSheet(SpellingLook::TitleTextStyle);
+    // The desktop's title bar stands for the strip.
+    setWindowTitle(LblLogo->text().simplified());
+    Look::hideUnderDesktopLook(Pic2);
+    Look::hideUnderDesktopLook(LblLogo);
 
     Pic1 = new QLabel(this);
     Pic1->setObjectName(QStringLiteral("Pic1"));

@@ -1,4 +1,5 @@
 #include "ui/windows/FrmMail.h"
+#include "ui/windows/LookColours.h"
 #include "ui/windows/MessageBoxes.h"
 
 #include "lexicon/AppGlobals.h"
@@ -51,7 +52,7 @@ QLabel *marker(QWidget *parent, QLabel *besideCaption)
 } // namespace
 
 FrmMail::FrmMail(QWidget *mainWindow, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_mainWindow(mainWindow)
+    : QWidget(parent, Look::windowFlags(Qt::Window)), m_mainWindow(mainWindow)
 {
     WindowParts::setUpSecondaryWindow(this, QStringLiteral("FrmMail"), QStringLiteral("Envoyer un email"));
     build();

@@ -1,4 +1,5 @@
 #include "ui/windows/FrmMessage.h"
+#include "ui/windows/LookColours.h"
 #include "ui/windows/SharpPixmap.h"
 
 #include "lexicon/AppGlobals.h"
@@ -39,7 +40,7 @@ QPixmap informationIcon()
 } // namespace
 
 FrmMessage::FrmMessage(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+    : QDialog(parent, Look::windowFlags(Qt::Dialog))
 {
     setWindowTitle(AppGlobals::messageTitle());
     setModal(true);

@@ -1,6 +1,7 @@
 #include "ui/windows/FrmOption.h"
 #include "ui/windows/MessageBoxes.h"
 
+#include "ui/windows/LookColours.h"
 #include "ui/windows/OptionHelp.h"
 #include "ui/windows/WindowChrome.h"
 #include "ui/windows/WindowParts.h"
@@ -24,7 +25,7 @@ constexpr int kFirstRow = 40, kRowStep = 25, kIconColumnGap = 14;
 } // namespace
 
 FrmOption::FrmOption(AppPreferences &preferences, QWidget *mainWindow, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_preferences(preferences), m_mainWindow(mainWindow)
+    : QWidget(parent, Look::windowFlags(Qt::Window)), m_preferences(preferences), m_mainWindow(mainWindow)
 {
     WindowParts::setUpSecondaryWindow(this, QStringLiteral("FrmOption"), QStringLiteral("Options du programme"));
     build();
@@ -57,8 +58,10 @@ QPointer<FrmOption> FrmOption::open(AppPreferences &preferences, QWidget *mainWi
 
 void FrmOption::build()
 {
-    setStyleSheet(QStringLiteral("FrmOption { background: rgb(236, 236, 240); border: 1px solid rgb(88, 128, 190); }"
-                                 "QCheckBox:disabled { color: rgb(140, 140, 140); }"));
+    setStyleSheet(QStringLiteral("FrmOption { background: %1; border: 1px solid rgb(88, 128, 190); }"
+                                 "QCheckBox:disabled { color: %2; }")
+                      .arg(Look::css(QPalette::Window, QColor(236, 236, 240)),
+                           Look::css(QPalette::PlaceholderText, QColor(140, 140, 140))));
 
     ChkOpt = new QCheckBox(QStringLiteral("Enregistrer les paramètres de la recherche."), this);
     ChkDoub = new QCheckBox(QStringLiteral("Afficher les doublons  ( décoché conseillé )."), this);
@@ -67,15 +70,17 @@ void FrmOption::build()
     ChkPM = new QCheckBox(QStringLiteral("Inclure les mots ayant une lettre de plus ou de moins."), this);
     ChkAlpha = new QCheckBox(QStringLiteral("Classer les rimes par ordre alphabétique."), this);
     ChkSansAttente = new QCheckBox(QStringLiteral("Afficher les résultats sans attendre."), this);
-    const std::array<QCheckBox *, 7> boxes {ChkOpt, ChkDoub, ChkMess, ChkOrtho, ChkPM, ChkAlpha, ChkSansAttente};
+    ChkBureau = new QCheckBox(QStringLiteral("Utiliser l'apparence du bureau"), this);
+    const std::array<QCheckBox *, 8> boxes {ChkOpt,   ChkDoub,  ChkMess,        ChkOrtho,
+                                            ChkPM,    ChkAlpha, ChkSansAttente, ChkBureau};
 
     // The design size, unless the captions need more room in this font.
     int widest = 0;
     for (int i = 0; i < int(boxes.size()); ++i)
         widest = std::max(widest, (i == 4 ? kIndent : 0) + boxes[i]->sizeHint().width());
     const int width = std::max(twips(kDesignWidth), kBoxLeft + widest + kIconColumnGap + 16 + 14);
-    // Two rows more than the design for the order and waiting choices.
-    setFixedSize(width, twips(kDesignHeight) + 2 * kRowStep);
+    // Three rows more than the design for the order, waiting and look choices.
+    setFixedSize(width, twips(kDesignHeight) + 3 * kRowStep);
 
     WindowParts::addTitleBand(this, QStringLiteral("Options du programme"), kTitleHeight);
     WindowParts::addIconBand(this, QRect(1, kTitleHeight, kBandWidth, height() - kTitleHeight - 1));
@@ -100,6 +105,7 @@ void FrmOption::build()
             [this] { flagClicked(ChkAlpha, &AppPreferences::alphabeticalOrder); });
     connect(ChkSansAttente, &QCheckBox::clicked, this,
             [this] { flagClicked(ChkSansAttente, &AppPreferences::resultsAtOnce); });
+    connect(ChkBureau, &QCheckBox::clicked, this, [this] { flagClicked(ChkBureau, &AppPreferences::desktopLook); });
     connect(ChkOrtho, &QCheckBox::clicked, this, &FrmOption::spellCheckClicked);
 
     CmdFermer = new SkinnedButton(QStringLiteral("  Fermer "), this);
@@ -146,6 +152,7 @@ void FrmOption::deferredShow()
     ChkPM->setChecked(m_preferences.spellPlusMinusOne == 1);
     ChkAlpha->setChecked(m_preferences.alphabeticalOrder == 1);
     ChkSansAttente->setChecked(m_preferences.resultsAtOnce == 1);
+    ChkBureau->setChecked(m_preferences.desktopLook == 1);
     Foc->setFocus();
     activateWindow();
 }

@@ -40,7 +40,8 @@ public:
     QCheckBox *ChkPM = nullptr;
     QCheckBox *ChkAlpha = nullptr;
     QCheckBox *ChkSansAttente = nullptr;
-    std::array<InfoIcon *, 7> ImgAide {};
+    QCheckBox *ChkBureau = nullptr;
+    std::array<InfoIcon *, 8> ImgAide {};
     std::array<QRadioButton *, 5> OptTheme {};
     SkinnedButton *CmdFermer = nullptr;
     QPushButton *Foc = nullptr;

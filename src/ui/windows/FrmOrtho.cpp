@@ -1,4 +1,5 @@
 #include "ui/windows/FrmOrtho.h"
+#include "ui/windows/LookColours.h"
 #include "ui/windows/MessageBoxes.h"
 
 #include "lexicon/AppGlobals.h"
@@ -31,7 +32,7 @@ const QString FrmOrtho::SearchingText = QStringLiteral("Recherche en cours...");
 const QString FrmOrtho::HeaderRule = QString(36, QLatin1Char('-'));
 
 FrmOrtho::FrmOrtho(QWidget *mainWindow, DataItemReader readItem)
-    : QWidget(mainWindow, Qt::Window | Qt::FramelessWindowHint),
+    : QWidget(mainWindow, Look::windowFlags(Qt::Window)),
       m_mainWindow(mainWindow), m_readItem(std::move(readItem))
 {
     setObjectName(QStringLiteral("FrmOrtho"));
@@ -51,6 +52,10 @@ FrmOrtho::FrmOrtho(QWidget *mainWindow, DataItemReader readItem)
     ImgClose2->setObjectName(QStringLiteral("ImgClose2"));
     ImgClose2->move(kWidth - ImgClose2->width() - 6, (kTitleHeight - ImgClose2->height()) / 2);
     ImgClose2->setToolTip(QStringLiteral("Fermer et rechercher le mot tel quel"));
+    // The desktop's title bar stands for the strip.
+    setWindowTitle(LblLogo->text().simplified());
+    for (QWidget *own : {static_cast<QWidget *>(Pic2), static_cast<QWidget *>(LblLogo), static_cast<QWidget *>(ImgClose2)})
+        Look::hideUnderDesktopLook(own);
 
     Pic1 = new QLabel(this);
     Pic1->setObjectName(QStringLiteral("Pic1"));

@@ -1,5 +1,6 @@
 #include "ui/windows/FrmPropos.h"
 
+#include "ui/windows/LookColours.h"
 #include "lexicon/AppGlobals.h"
 #include "ui/windows/FrmMail.h"
 #include "ui/windows/HelpSite.h"
@@ -21,7 +22,7 @@ constexpr int kMailTookOver = FrmMail::TakeOverMarker;
 } // namespace
 
 FrmPropos::FrmPropos(QWidget *mainWindow, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_mainWindow(mainWindow)
+    : QWidget(parent, Look::windowFlags(Qt::Window)), m_mainWindow(mainWindow)
 {
     WindowParts::setUpSecondaryWindow(this, QStringLiteral("FrmPropos"), QStringLiteral("A propos"));
     build();

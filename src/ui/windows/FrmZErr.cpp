@@ -1,5 +1,6 @@
 #include "ui/windows/FrmZErr.h"
 
+#include "ui/windows/LookColours.h"
 #include "lexicon/AppGlobals.h"
 #include "ui/windows/WindowChrome.h"
 
@@ -10,7 +11,7 @@
 #include <QScreen>
 
 FrmZErr::FrmZErr(const InternalErrorReport &report, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+    : QWidget(parent, Look::windowFlags(Qt::Window | Qt::WindowStaysOnTopHint))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("ERROR"));

@@ -40,6 +40,11 @@ const std::array<QStringList, OptionHelp::Count> &allLines()
             QStringLiteral("Si coché, les résultats s'affichent dès que la recherche est finie,      "),
             QStringLiteral("sans les pauses entre les listes."),
         },
+        QStringList {
+            QStringLiteral("Si coché, les fenêtres prennent le cadre, la barre de titre et les      "),
+            QStringLiteral("couleurs du bureau (un bureau sombre donne des fenêtres sombres)."),
+            QStringLiteral("Le changement prend effet au prochain démarrage du programme."),
+        },
     };
     return lines;
 }

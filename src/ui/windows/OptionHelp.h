@@ -6,7 +6,7 @@
 #include <QString>
 
 namespace OptionHelp {
-inline constexpr int Count = 7;
+inline constexpr int Count = 8;
 // Lines joined by CR LF; an empty string for an index without a text.
 QString text(int index);
 } // namespace OptionHelp

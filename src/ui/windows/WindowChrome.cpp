@@ -1,4 +1,5 @@
 #include "ui/windows/WindowChrome.h"
+#include "ui/windows/LookColours.h"
 #include "ui/windows/SharpPixmap.h"
 
 #include <QMouseEvent>
@@ -44,7 +45,7 @@ namespace Chrome {
 
 void makeFrameless(QWidget *window)
 {
-    window->setWindowFlag(Qt::FramelessWindowHint, true);
+    window->setWindowFlags(Look::windowFlags(window->windowFlags()));
 }
 
 void makeDragHandle(QWidget *handle)
@@ -142,12 +143,19 @@ void HoverPicture::mouseReleaseEvent(QMouseEvent *event)
 SkinnedButton::SkinnedButton(const QString &caption, QWidget *parent)
     : QPushButton(caption, parent)
 {
-    setStyleSheet(QString::fromLatin1(kButtonStyle));
+    // The desktop look keeps the desktop's own buttons.
+    if (!Look::desktopLook())
+        setStyleSheet(QString::fromLatin1(kButtonStyle));
     setCursor(Qt::PointingHandCursor);
 }
 
 void SkinnedButton::setArmedLook(bool armed)
 {
     m_armed = armed;
+    if (Look::desktopLook()) {
+        // The armed button is the default one, which the desktop's style marks.
+        setDefault(armed);
+        return;
+    }
     setStyleSheet(QString::fromLatin1(armed ? kArmedStyle : kButtonStyle));
 }

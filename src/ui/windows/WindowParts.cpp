@@ -1,4 +1,5 @@
 #include "ui/windows/WindowParts.h"
+#include "ui/windows/LookColours.h"
 #include "ui/windows/SharpPixmap.h"
 
 #include "ui/windows/WindowChrome.h"
@@ -27,12 +28,16 @@ QLabel *addTitleBand(QWidget *window, const QString &title, int height)
     band->setGeometry(0, 0, window->width(), height);
     band->setStyleSheet(QStringLiteral("background: rgb(135, 185, 244); border-bottom: 1px solid rgb(88, 128, 190);"));
     Chrome::makeDragHandle(band);
+    Look::hideUnderDesktopLook(band);
 
     auto *label = new QLabel(title, window);
     label->setObjectName(QStringLiteral("LblLogo"));
     label->setGeometry(10, 0, window->width() - 40, height);
     label->setStyleSheet(QStringLiteral("color: white; font-weight: bold; font-size: 13px; background: transparent;"));
     Chrome::makeDragHandle(label);
+    // The desktop's title bar shows the title instead.
+    window->setWindowTitle(title.simplified());
+    Look::hideUnderDesktopLook(label);
     return label;
 }
 
@@ -41,7 +46,8 @@ QLabel *addIconBand(QWidget *window, const QRect &geometry)
     auto *band = new QLabel(window);
     band->setObjectName(QStringLiteral("Pic1"));
     band->setGeometry(geometry);
-    band->setStyleSheet(QStringLiteral("background: white; border-right: 1px solid rgb(200, 200, 210);"));
+    band->setStyleSheet(QStringLiteral("background: %1; border-right: 1px solid rgb(200, 200, 210);")
+                            .arg(Look::css(QPalette::Base, Qt::white)));
     band->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     band->setContentsMargins(0, 14, 0, 0);
     band->setPixmap(programIcon(40));
