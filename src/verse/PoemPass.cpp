@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <algorithm>
+#include <utility>
 #include <map>
 
 namespace {
@@ -123,49 +124,126 @@ QList<int> metresOf(const QList<int> &counts)
     return metres;
 }
 
+// Whether the poet chose a count for some word of the line.
+bool hasOverride(const VerseOverrides &overrides, int index)
+{
+    const auto it = overrides.lowerBound({index, 0});
+    return it != overrides.constEnd() && it.key().first == index;
+}
+
+// What the metre choice needs of a line: the word readings only when some
+// word has more than one, the preferred total and every reachable total.
+struct LineReadings {
+    QList<QList<int>> readings; // empty when every word has a single reading
+    int preferred = 0;
+    QList<int> possible;
+};
+
+LineReadings lineReadingsOf(const PoemLine &line, int index, const VerseOverrides &overrides)
+{
+    LineReadings result;
+    const QList<ScannedWord> &words = line.scan.words;
+    const bool single = std::all_of(words.begin(), words.end(), [](const ScannedWord &w) { return w.counts.size() == 1; });
+    if (single && !hasOverride(overrides, index)) {
+        for (const ScannedWord &w : words)
+            result.preferred += w.counts.front();
+        result.possible = {result.preferred};
+        return result;
+    }
+    result.readings = readingsOf(line, index, overrides);
+    result.preferred = preferredTotal(result.readings);
+    result.possible = sumsOf(result.readings);
+    return result;
+}
+
+// The choice reaching total, as readingsFor gives it.
+std::optional<QList<int>> choiceFor(const LineReadings &r, int total)
+{
+    if (!r.readings.isEmpty())
+        return readingsFor(r.readings, total);
+    if (r.preferred != total)
+        return std::nullopt;
+    return QList<int>();
+}
+
+// Writes a choice into the line's words; an empty choice keeps each word's
+// single reading.
+void applyChoice(PoemLine &line, const std::optional<QList<int>> &choice, const LineReadings &r)
+{
+    const QList<ScannedWord> &words = std::as_const(line.scan.words);
+    int syllables = 0;
+    for (int w = 0; w < words.size(); ++w) {
+        const int count = r.readings.isEmpty() ? words[w].counts.front() : (*choice)[w];
+        if (words[w].chosen != count)
+            line.scan.words[w].chosen = count;
+        syllables += count;
+    }
+    line.scan.syllables = syllables;
+    if (line.scan.possibleCounts != r.possible)
+        line.scan.possibleCounts = r.possible;
+}
+
 void chooseReadings(QList<PoemLine> &lines, const VerseOverrides &overrides, QList<int> &poemMetres)
 {
-    QList<QList<QList<int>>> readings;
+    QList<LineReadings> readings;
+    readings.reserve(lines.size());
     QList<int> preferred;
-    QList<QList<int>> possible;
+    QList<const QList<int> *> possible;
     for (int i = 0; i < lines.size(); ++i) {
-        readings.append(readingsOf(lines[i], i, overrides));
+        readings.append(lineReadingsOf(lines[i], i, overrides));
         if (!lines[i].scan.blank()) {
-            preferred.append(preferredTotal(readings.back()));
-            possible.append(sumsOf(readings.back()));
+            preferred.append(readings.back().preferred);
+            possible.append(&readings.back().possible);
         }
     }
     // A line that can be read in the commonest count votes for it.
     const QList<int> first = metresOf(preferred);
     if (!first.isEmpty()) {
         for (int k = 0; k < preferred.size(); ++k)
-            if (possible[k].contains(first.front()))
+            if (possible[k]->contains(first.front()))
                 preferred[k] = first.front();
     }
     poemMetres = metresOf(preferred);
     // A stanza of three lines or more all of one other count keeps it.
-    QHash<int, QList<int>> stanzaCounts;
-    for (int i = 0; i < lines.size(); ++i)
-        if (!lines[i].scan.blank())
-            stanzaCounts[lines[i].stanza].append(preferredTotal(readings[i]));
+    // Stanzas are numbered in order, so a list indexed by stanza will do.
+    struct StanzaCount {
+        int size = 0;
+        int count = 0;
+        bool uniform = true;
+    };
+    QList<StanzaCount> stanzaCounts;
+    for (int i = 0; i < lines.size(); ++i) {
+        if (lines[i].scan.blank())
+            continue;
+        const int stanza = lines[i].stanza;
+        if (stanzaCounts.size() <= stanza)
+            stanzaCounts.resize(stanza + 1);
+        StanzaCount &sc = stanzaCounts[stanza];
+        const int c = readings[i].preferred;
+        if (sc.size == 0)
+            sc.count = c;
+        else if (sc.count != c)
+            sc.uniform = false;
+        ++sc.size;
+    }
     for (int i = 0; i < lines.size(); ++i) {
         PoemLine &line = lines[i];
         if (line.scan.blank())
             continue;
+        const LineReadings &r = readings[i];
         QList<int> metres = poemMetres;
-        const QList<int> &inStanza = stanzaCounts[line.stanza];
-        if (inStanza.size() >= 3 && std::all_of(inStanza.begin(), inStanza.end(), [&](int c) { return c == inStanza.front(); })
-            && !metres.contains(inStanza.front()))
-            metres = {inStanza.front()};
-        const int wanted = preferredTotal(readings[i]);
+        const StanzaCount &inStanza = stanzaCounts[line.stanza];
+        if (inStanza.size >= 3 && inStanza.uniform && !metres.contains(inStanza.count))
+            metres = {inStanza.count};
+        const int wanted = r.preferred;
         std::optional<QList<int>> choice;
         int metre = 0;
         if (metres.contains(wanted)) {
             metre = wanted;
-            choice = readingsFor(readings[i], wanted);
+            choice = choiceFor(r, wanted);
         } else {
             for (int m : metres) {
-                choice = readingsFor(readings[i], m);
+                choice = choiceFor(r, m);
                 if (choice) {
                     metre = m;
                     break;
@@ -173,19 +251,14 @@ void chooseReadings(QList<PoemLine> &lines, const VerseOverrides &overrides, QLi
             }
         }
         if (!choice) {
-            choice = readingsFor(readings[i], wanted);
+            choice = choiceFor(r, wanted);
             metre = metres.front();
             for (int m : metres)
                 if (std::abs(m - wanted) < std::abs(metre - wanted))
                     metre = m;
         }
         line.metre = metre;
-        line.scan.syllables = 0;
-        for (int w = 0; w < line.scan.words.size(); ++w) {
-            line.scan.words[w].chosen = (*choice)[w];
-            line.scan.syllables += (*choice)[w];
-        }
-        line.scan.possibleCounts = sumsOf(readings[i]);
+        applyChoice(line, choice, r);
     }
 }
 
@@ -240,6 +313,7 @@ void groupRhymes(QList<PoemLine> &lines)
     QList<Group> groups;
     QHash<QString, int> groupByKey; // one group per sound
     QList<int> groupOf(lines.size(), -1);
+    QList<int> placeInGroup(lines.size(), -1);
     int ordinal = 0;
     for (int i = 0; i < lines.size(); ++i) {
         const LineScan &scan = lines[i].scan;
@@ -255,17 +329,18 @@ void groupRhymes(QList<PoemLine> &lines)
             chosen = int(groups.size()) - 1;
             groupByKey.insert(key, chosen);
         }
+        placeInGroup[i] = int(groups[chosen].members.size());
         groups[chosen].members.append(i);
         groups[chosen].lastOrdinal = ordinal;
         groupOf[i] = chosen;
     }
     int letters = 0;
-    QHash<int, QString> letterOf;
+    QList<QString> letterOf(groups.size());
     for (int i = 0; i < lines.size(); ++i) {
         const int g = groupOf[i];
         if (g < 0 || groups[g].members.size() < 2)
             continue;
-        if (!letterOf.contains(g)) {
+        if (letterOf[g].isEmpty()) {
             QString letter;
             int n = letters++;
             do {
@@ -277,7 +352,7 @@ void groupRhymes(QList<PoemLine> &lines)
         PoemLine &line = lines[i];
         line.rhymeLetter = letterOf[g];
         const QList<int> &members = groups[g].members;
-        const int at = int(members.indexOf(i));
+        const int at = placeInGroup[i];
         line.partner = at > 0 ? members[at - 1] : members[1];
         const int shared = SharedFromEnd(line.scan.soundPhonemes, lines[line.partner].scan.soundPhonemes);
         line.quality = shared >= 3 ? RhymeQuality::Rich : shared == 2 ? RhymeQuality::Sufficient : RhymeQuality::Poor;
@@ -324,6 +399,30 @@ void checkLine(QList<PoemLine> &lines, int i, const VerseOptions &options, int p
 }
 } // namespace
 
+void RunPoemPassInPlace(QList<PoemLine> &lines, QList<int> &metres, const VerseOptions &options,
+                        const VerseOverrides &overrides)
+{
+    for (PoemLine &line : lines) {
+        line.metre = 0;
+        if (!line.rhymeLetter.isEmpty())
+            line.rhymeLetter.clear();
+        line.partner = -1;
+        line.quality.reset();
+        if (!line.warnings.isEmpty())
+            line.warnings.clear();
+    }
+    numberStanzas(lines);
+    chooseReadings(lines, overrides, metres);
+    groupRhymes(lines);
+    int previous = -1;
+    for (int i = 0; i < lines.size(); ++i) {
+        if (lines[i].scan.blank())
+            continue;
+        checkLine(lines, i, options, previous);
+        previous = i;
+    }
+}
+
 PoemPassResult RunPoemPass(const QList<LineScan> &scans, const VerseOptions &options, const VerseOverrides &overrides)
 {
     PoemPassResult result;
@@ -333,15 +432,6 @@ PoemPassResult RunPoemPass(const QList<LineScan> &scans, const VerseOptions &opt
         line.scan = scan;
         result.lines.append(std::move(line));
     }
-    numberStanzas(result.lines);
-    chooseReadings(result.lines, overrides, result.metres);
-    groupRhymes(result.lines);
-    int previous = -1;
-    for (int i = 0; i < result.lines.size(); ++i) {
-        if (result.lines[i].scan.blank())
-            continue;
-        checkLine(result.lines, i, options, previous);
-        previous = i;
-    }
+    RunPoemPassInPlace(result.lines, result.metres, options, overrides);
     return result;
 }

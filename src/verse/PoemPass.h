@@ -12,5 +12,10 @@ struct PoemPassResult {
 PoemPassResult RunPoemPass(const QList<LineScan> &scans, const VerseOptions &options,
                            const VerseOverrides &overrides);
 
+// The same pass over lines already holding their scans: what an earlier pass
+// added is reset, the scans' readings are chosen again.
+void RunPoemPassInPlace(QList<PoemLine> &lines, QList<int> &metres, const VerseOptions &options,
+                        const VerseOverrides &overrides);
+
 // The key two lines must share to rhyme, from a scan's sound and genre.
 QString RhymeKeyOf(const LineScan &scan);

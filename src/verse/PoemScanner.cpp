@@ -4,6 +4,15 @@
 #include "verse/PoemPass.h"
 #include "verse/VerseLexicon.h"
 
+namespace {
+PoemLine lineOf(LineScan scan)
+{
+    PoemLine line;
+    line.scan = std::move(scan);
+    return line;
+}
+} // namespace
+
 PoemScanner::PoemScanner()
     : m_lexicon(VerseLexicon::shipped())
 {
@@ -19,29 +28,29 @@ void PoemScanner::setText(const QString &text)
     QString plain = text;
     plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     const QStringList lines = plain.split(QLatin1Char('\n'));
-    m_scans.clear();
-    m_scans.reserve(lines.size());
+    m_lines.clear();
+    m_lines.reserve(lines.size());
     for (const QString &line : lines)
-        m_scans.append(ScanLine(m_lexicon, line));
+        m_lines.append(lineOf(ScanLine(m_lexicon, line)));
     runPoemPass();
 }
 
 void PoemScanner::setLine(int line, const QString &text)
 {
-    if (line < 0 || line > m_scans.size())
+    if (line < 0 || line > m_lines.size())
         return;
-    if (line == m_scans.size())
-        m_scans.append(ScanLine(m_lexicon, text));
+    if (line == m_lines.size())
+        m_lines.append(lineOf(ScanLine(m_lexicon, text)));
     else
-        m_scans[line] = ScanLine(m_lexicon, text);
+        m_lines[line].scan = ScanLine(m_lexicon, text);
     runPoemPass();
 }
 
 void PoemScanner::insertLines(int at, const QStringList &lines)
 {
-    at = qBound(0, at, int(m_scans.size()));
+    at = qBound(0, at, int(m_lines.size()));
     for (int k = 0; k < lines.size(); ++k)
-        m_scans.insert(at + k, ScanLine(m_lexicon, lines[k]));
+        m_lines.insert(at + k, lineOf(ScanLine(m_lexicon, lines[k])));
     // The poet's choices follow their lines.
     VerseOverrides moved;
     for (auto it = m_overrides.cbegin(); it != m_overrides.cend(); ++it) {
@@ -56,10 +65,10 @@ void PoemScanner::insertLines(int at, const QStringList &lines)
 
 void PoemScanner::removeLines(int at, int count)
 {
-    if (at < 0 || count <= 0 || at >= m_scans.size())
+    if (at < 0 || count <= 0 || at >= m_lines.size())
         return;
-    count = qMin(count, int(m_scans.size()) - at);
-    m_scans.remove(at, count);
+    count = qMin(count, int(m_lines.size()) - at);
+    m_lines.remove(at, count);
     VerseOverrides moved;
     for (auto it = m_overrides.cbegin(); it != m_overrides.cend(); ++it) {
         auto key = it.key();
@@ -90,9 +99,7 @@ void PoemScanner::setOverride(int line, int word, int count)
 
 void PoemScanner::runPoemPass()
 {
-    PoemPassResult result = RunPoemPass(m_scans, m_options, m_overrides);
-    m_lines = std::move(result.lines);
-    m_metres = std::move(result.metres);
+    RunPoemPassInPlace(m_lines, m_metres, m_options, m_overrides);
 }
 
 QList<PoemLine> ScanPoem(const QString &text, const VerseOptions &options, const VerseOverrides &overrides)

@@ -2,7 +2,7 @@
 
 // A poem being written: the per-line scans are kept so that editing one line
 // rescans only that line; the poem pass (metre, readings, rhymes, warnings)
-// is then run again over the kept scans, which is cheap.
+// is then run again in place over the kept lines, which is cheap.
 #include "verse/VerseTypes.h"
 
 #include <QList>
@@ -40,7 +40,6 @@ private:
     const VerseLexicon &m_lexicon;
     VerseOptions m_options;
     VerseOverrides m_overrides;
-    QList<LineScan> m_scans;
     QList<PoemLine> m_lines;
     QList<int> m_metres;
 };
