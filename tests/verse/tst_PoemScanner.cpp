@@ -32,6 +32,34 @@ const QString Sonnet = QStringLiteral(
     "Fumer la chemin\u00E9e, et en quelle saison\n"
     "Reverrai-je le clos de ma pauvre maison,\n"
     "Qui m'est une province, et beaucoup davantage ?");
+
+// The lines of two poems agree on everything the pass computes.
+void compareLines(const QList<PoemLine> &got, const QList<PoemLine> &expected)
+{
+    QCOMPARE(got.size(), expected.size());
+    for (int i = 0; i < got.size(); ++i) {
+        const PoemLine &a = got[i];
+        const PoemLine &b = expected[i];
+        QCOMPARE(a.scan.text, b.scan.text);
+        QCOMPARE(a.scan.syllables, b.scan.syllables);
+        QCOMPARE(a.scan.possibleCounts, b.scan.possibleCounts);
+        QCOMPARE(a.scan.caesuraWordEnd, b.scan.caesuraWordEnd);
+        QCOMPARE(a.scan.words.size(), b.scan.words.size());
+        for (int w = 0; w < a.scan.words.size(); ++w)
+            QCOMPARE(a.scan.words[w].chosen, b.scan.words[w].chosen);
+        QCOMPARE(a.stanza, b.stanza);
+        QCOMPARE(a.metre, b.metre);
+        QCOMPARE(a.rhymeLetter, b.rhymeLetter);
+        QCOMPARE(a.partner, b.partner);
+        QCOMPARE(a.quality, b.quality);
+        QCOMPARE(a.scan.genre, b.scan.genre);
+        QCOMPARE(a.warnings.size(), b.warnings.size());
+        for (int k = 0; k < a.warnings.size(); ++k) {
+            QCOMPARE(a.warnings[k].code, b.warnings[k].code);
+            QCOMPARE(a.warnings[k].text, b.warnings[k].text);
+        }
+    }
+}
 } // namespace
 
 class TestPoemScanner : public QObject {
@@ -138,6 +166,27 @@ private slots:
         for (VerseWarningCode code : {VerseWarningCode::GenreAlternation, VerseWarningCode::SingularPlural, VerseWarningCode::SelfRhyme,
                                       VerseWarningCode::Hiatus, VerseWarningCode::OffMetre, VerseWarningCode::Caesura})
             QVERIFY(!VerseWarningKey(code).isEmpty());
+    }
+
+    void editsMatchAFreshScan()
+    {
+        // Lines kept from earlier passes must come out as a fresh scan of
+        // the final text would: readings, metre, letters and warnings.
+        PoemScanner scanner;
+        scanner.setText(Sonnet);
+        scanner.setLine(3, QStringLiteral("Vivre entre ses parents"));
+        scanner.insertLines(5, {QStringLiteral("Le lion vient ce soir et rugit dans la nuit ;"), QString()});
+        scanner.setOverride(5, 1, 1); // "lion" read in one syllable, off the metre
+        scanner.setLine(1, QStringLiteral("Ou comme cestuy-l\u00E0 qui conquit la maison,"));
+        scanner.removeLines(6, 1);
+        scanner.setLine(3, QStringLiteral("Vivre entre ses parents le reste de son \u00E2ge !"));
+        scanner.insertLines(scanner.lineCount(), {QString(), QStringLiteral("Fumer la chemin\u00E9e")});
+        scanner.removeLines(0, 1);
+        QStringList texts;
+        for (const PoemLine &line : scanner.lines())
+            texts.append(line.scan.text);
+        QCOMPARE(scanner.overrides().value({4, 1}), 1);
+        compareLines(scanner.lines(), ScanPoem(texts.join(QLatin1Char('\n')), {}, scanner.overrides()));
     }
 
     void editingOneLine()
