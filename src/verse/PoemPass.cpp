@@ -131,14 +131,6 @@ bool hasOverride(const VerseOverrides &overrides, int index)
     return it != overrides.constEnd() && it.key().first == index;
 }
 
-// What the metre choice needs of a line: the word readings only when some
-// word has more than one, the preferred total and every reachable total.
-struct LineReadings {
-    QList<QList<int>> readings; // empty when every word has a single reading
-    int preferred = 0;
-    QList<int> possible;
-};
-
 LineReadings lineReadingsOf(const PoemLine &line, int index, const VerseOverrides &overrides)
 {
     LineReadings result;
@@ -159,8 +151,14 @@ LineReadings lineReadingsOf(const PoemLine &line, int index, const VerseOverride
 // The choice reaching total, as readingsFor gives it.
 std::optional<QList<int>> choiceFor(const LineReadings &r, int total)
 {
-    if (!r.readings.isEmpty())
-        return readingsFor(r.readings, total);
+    if (!r.readings.isEmpty()) {
+        // The same totals are asked of a line pass after pass.
+        for (const auto &[asked, choice] : r.choices)
+            if (asked == total)
+                return choice;
+        r.choices.append({total, readingsFor(r.readings, total)});
+        return r.choices.back().second;
+    }
     if (r.preferred != total)
         return std::nullopt;
     return QList<int>();
@@ -183,17 +181,26 @@ void applyChoice(PoemLine &line, const std::optional<QList<int>> &choice, const 
         line.scan.possibleCounts = r.possible;
 }
 
-void chooseReadings(QList<PoemLine> &lines, const VerseOverrides &overrides, QList<int> &poemMetres)
+void chooseReadings(QList<PoemLine> &lines, const VerseOverrides &overrides, QList<int> &poemMetres,
+                    PoemPassCache &cache)
 {
-    QList<LineReadings> readings;
-    readings.reserve(lines.size());
+    if (cache.readings.size() != lines.size() || cache.stale.size() != lines.size()) {
+        cache.readings.resize(lines.size());
+        cache.stale = QList<bool>(lines.size(), true);
+    }
+    const QList<LineReadings> &readings = cache.readings;
     QList<int> preferred;
+    preferred.reserve(lines.size());
     QList<const QList<int> *> possible;
+    possible.reserve(lines.size());
     for (int i = 0; i < lines.size(); ++i) {
-        readings.append(lineReadingsOf(lines[i], i, overrides));
+        if (cache.stale[i]) {
+            cache.readings[i] = lineReadingsOf(lines[i], i, overrides);
+            cache.stale[i] = false;
+        }
         if (!lines[i].scan.blank()) {
-            preferred.append(readings.back().preferred);
-            possible.append(&readings.back().possible);
+            preferred.append(readings[i].preferred);
+            possible.append(&readings[i].possible);
         }
     }
     // A line that can be read in the commonest count votes for it.
@@ -400,7 +407,7 @@ void checkLine(QList<PoemLine> &lines, int i, const VerseOptions &options, int p
 } // namespace
 
 void RunPoemPassInPlace(QList<PoemLine> &lines, QList<int> &metres, const VerseOptions &options,
-                        const VerseOverrides &overrides)
+                        const VerseOverrides &overrides, PoemPassCache &cache)
 {
     for (PoemLine &line : lines) {
         line.metre = 0;
@@ -412,7 +419,7 @@ void RunPoemPassInPlace(QList<PoemLine> &lines, QList<int> &metres, const VerseO
             line.warnings.clear();
     }
     numberStanzas(lines);
-    chooseReadings(lines, overrides, metres);
+    chooseReadings(lines, overrides, metres, cache);
     groupRhymes(lines);
     int previous = -1;
     for (int i = 0; i < lines.size(); ++i) {
@@ -432,6 +439,7 @@ PoemPassResult RunPoemPass(const QList<LineScan> &scans, const VerseOptions &opt
         line.scan = scan;
         result.lines.append(std::move(line));
     }
-    RunPoemPassInPlace(result.lines, result.metres, options, overrides);
+    PoemPassCache cache;
+    RunPoemPassInPlace(result.lines, result.metres, options, overrides, cache);
     return result;
 }

@@ -30,6 +30,8 @@ void PoemScanner::setText(const QString &text)
     const QStringList lines = plain.split(QLatin1Char('\n'));
     m_lines.clear();
     m_lines.reserve(lines.size());
+    m_cache.stale = QList<bool>(lines.size(), true);
+    m_cache.readings = QList<LineReadings>(lines.size());
     for (const QString &line : lines)
         m_lines.append(lineOf(ScanLine(m_lexicon, line)));
     runPoemPass();
@@ -39,10 +41,14 @@ void PoemScanner::setLine(int line, const QString &text)
 {
     if (line < 0 || line > m_lines.size())
         return;
-    if (line == m_lines.size())
+    if (line == m_lines.size()) {
         m_lines.append(lineOf(ScanLine(m_lexicon, text)));
-    else
+        m_cache.readings.append(LineReadings());
+        m_cache.stale.append(true);
+    } else {
         m_lines[line].scan = ScanLine(m_lexicon, text);
+        m_cache.stale[line] = true;
+    }
     runPoemPass();
 }
 
@@ -51,6 +57,8 @@ void PoemScanner::insertLines(int at, const QStringList &lines)
     at = qBound(0, at, int(m_lines.size()));
     for (int k = 0; k < lines.size(); ++k)
         m_lines.insert(at + k, lineOf(ScanLine(m_lexicon, lines[k])));
+    m_cache.readings.insert(at, lines.size(), LineReadings());
+    m_cache.stale.insert(at, lines.size(), true);
     // The poet's choices follow their lines.
     VerseOverrides moved;
     for (auto it = m_overrides.cbegin(); it != m_overrides.cend(); ++it) {
@@ -69,6 +77,8 @@ void PoemScanner::removeLines(int at, int count)
         return;
     count = qMin(count, int(m_lines.size()) - at);
     m_lines.remove(at, count);
+    m_cache.readings.remove(at, count);
+    m_cache.stale.remove(at, count);
     VerseOverrides moved;
     for (auto it = m_overrides.cbegin(); it != m_overrides.cend(); ++it) {
         auto key = it.key();
@@ -94,12 +104,14 @@ void PoemScanner::setOverride(int line, int word, int count)
         m_overrides.remove({line, word});
     else
         m_overrides.insert({line, word}, count);
+    if (line >= 0 && line < m_cache.stale.size())
+        m_cache.stale[line] = true;
     runPoemPass();
 }
 
 void PoemScanner::runPoemPass()
 {
-    RunPoemPassInPlace(m_lines, m_metres, m_options, m_overrides);
+    RunPoemPassInPlace(m_lines, m_metres, m_options, m_overrides, m_cache);
 }
 
 QList<PoemLine> ScanPoem(const QString &text, const VerseOptions &options, const VerseOverrides &overrides)

@@ -3,6 +3,7 @@
 // A poem being written: the per-line scans are kept so that editing one line
 // rescans only that line; the poem pass (metre, readings, rhymes, warnings)
 // is then run again in place over the kept lines, which is cheap.
+#include "verse/PoemPass.h"
 #include "verse/VerseTypes.h"
 
 #include <QList>
@@ -41,6 +42,7 @@ private:
     VerseOptions m_options;
     VerseOverrides m_overrides;
     QList<PoemLine> m_lines;
+    PoemPassCache m_cache; // per line, what the pass reuses while the line is unchanged
     QList<int> m_metres;
 };
 
