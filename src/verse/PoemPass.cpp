@@ -196,6 +196,11 @@ void chooseReadings(QList<PoemLine> &lines, const VerseOverrides &overrides, QLi
     for (int i = 0; i < lines.size(); ++i) {
         if (cache.stale[i]) {
             cache.readings[i] = lineReadingsOf(lines[i], i, overrides);
+            const QString &key = lines[i].scan.rhymeKey;
+            auto id = cache.rhymeIds.constFind(key);
+            if (id == cache.rhymeIds.constEnd())
+                id = cache.rhymeIds.insert(key, int(cache.rhymeIds.size()));
+            cache.readings[i].rhymeId = id.value();
             cache.stale[i] = false;
         }
         if (!lines[i].scan.blank()) {
@@ -310,15 +315,14 @@ QString RhymeKeyOf(const LineScan &scan)
 
 namespace {
 
-void groupRhymes(QList<PoemLine> &lines)
+void groupRhymes(QList<PoemLine> &lines, const PoemPassCache &cache)
 {
     struct Group {
-        QString key;
         QList<int> members;
         int lastOrdinal = 0;
     };
     QList<Group> groups;
-    QHash<QString, int> groupByKey; // one group per sound
+    QList<int> groupById(cache.rhymeIds.size(), -1); // one group per sound
     QList<int> groupOf(lines.size(), -1);
     QList<int> placeInGroup(lines.size(), -1);
     int ordinal = 0;
@@ -329,12 +333,12 @@ void groupRhymes(QList<PoemLine> &lines)
         ++ordinal;
         if (scan.lastVowel.isEmpty())
             continue;
-        const QString &key = scan.rhymeKey;
-        int chosen = groupByKey.value(key, -1);
+        const int id = cache.readings[i].rhymeId;
+        int chosen = groupById[id];
         if (chosen < 0) {
-            groups.append({key, {}, 0});
+            groups.append({{}, 0});
             chosen = int(groups.size()) - 1;
-            groupByKey.insert(key, chosen);
+            groupById[id] = chosen;
         }
         placeInGroup[i] = int(groups[chosen].members.size());
         groups[chosen].members.append(i);
@@ -420,7 +424,7 @@ void RunPoemPassInPlace(QList<PoemLine> &lines, QList<int> &metres, const VerseO
     }
     numberStanzas(lines);
     chooseReadings(lines, overrides, metres, cache);
-    groupRhymes(lines);
+    groupRhymes(lines, cache);
     int previous = -1;
     for (int i = 0; i < lines.size(); ++i) {
         if (lines[i].scan.blank())

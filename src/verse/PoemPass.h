@@ -4,6 +4,9 @@
 // of each ambiguous word that fits them, the rhymes and the warnings.
 #include "verse/VerseTypes.h"
 
+#include <QHash>
+#include <QString>
+
 #include <optional>
 #include <utility>
 
@@ -23,6 +26,7 @@ struct LineReadings {
     int preferred = 0;
     QList<int> possible;
     mutable QList<std::pair<int, std::optional<QList<int>>>> choices;
+    int rhymeId = -1; // the line's rhyme key as a number, from PoemPassCache::rhymeIds
 };
 
 // The readings of each line, kept between passes; a line marked stale (its
@@ -30,6 +34,7 @@ struct LineReadings {
 struct PoemPassCache {
     QList<LineReadings> readings;
     QList<bool> stale;
+    QHash<QString, int> rhymeIds; // each rhyme key met so far, numbered
 };
 
 // The same pass over lines already holding their scans: what an earlier pass

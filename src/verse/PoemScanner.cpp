@@ -32,6 +32,7 @@ void PoemScanner::setText(const QString &text)
     m_lines.reserve(lines.size());
     m_cache.stale = QList<bool>(lines.size(), true);
     m_cache.readings = QList<LineReadings>(lines.size());
+    m_cache.rhymeIds.clear();
     for (const QString &line : lines)
         m_lines.append(lineOf(ScanLine(m_lexicon, line)));
     runPoemPass();
