@@ -700,6 +700,8 @@ void FrmDisplay::connectHandlers()
         connect(shortcut, &QShortcut::activated, this, &FrmDisplay::pressEnter);
     }
     connect(T1, &QLineEdit::returnPressed, this, &FrmDisplay::pressEnter);
+    for (QComboBox *box : {CboSyl, CboType, CboGenre})
+        connect(box, &QComboBox::activated, this, &FrmDisplay::noteListItemPicked);
 
     connect(Chk1, &QCheckBox::toggled, this, [this] { onSearchTypeToggled(1); });
     connect(Chk2, &QCheckBox::toggled, this, [this] { onSearchTypeToggled(2); });
