@@ -6,6 +6,8 @@
 #include "ui/main/MainWindowLook.h"
 #include "ui/windows/WindowChrome.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -155,6 +157,49 @@ private slots:
         // The visible button waits for a change; Enter searches again at once.
         QVERIFY(!w.CmdGo->isEnabled() && !w.CmdGo->armedLook());
         QVERIFY(w.CmdGoBis->isEnabled());
+    }
+
+    // Without pauses the busy display is skipped: the search information
+    // lines still stand beside their sounds at the end.
+    void resultsAtOnceShowTheSearchInformation()
+    {
+        FrmDisplayFixture f;
+        FrmDisplay &w = f.open();
+        AppGlobals::instance().preferences.resultsAtOnce = 1;
+        f.type(QStringLiteral("porte"));
+        QVERIFY(f.searchAndWait());
+        for (QLabel *line : w.LblB) {
+            QVERIFY(line->isVisibleTo(&w));
+            QCOMPARE(textColour(line), kActiveInk);
+        }
+        QVERIFY(w.LblI1->isVisibleTo(&w));
+    }
+
+    // Enter in an open option list only picks the item under the cursor.
+    void enterInAnOptionListOnlyPicks()
+    {
+        FrmDisplayFixture f;
+        FrmDisplay &w = f.open();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        f.type(QStringLiteral("porte"));
+        QSignalSpy finished(&w, &FrmDisplay::searchFinished);
+        for (QComboBox *box : {w.CboSyl, w.CboType, w.CboGenre}) {
+            const int before = box->currentIndex();
+            box->setFocus();
+            box->showPopup();
+            QVERIFY(QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }, 2000));
+            QTest::keyClick(box->view(), Qt::Key_Down);
+            QTest::keyClick(box->view(), Qt::Key_Return);
+            QVERIFY(QTest::qWaitFor([] { return QApplication::activePopupWidget() == nullptr; }, 2000));
+            QCOMPARE(box->currentIndex(), before + 1);
+            QVERIFY(!w.searchRunning());
+        }
+        // Enter with the list closed is the window's default action again.
+        QCoreApplication::processEvents();
+        QCOMPARE(finished.count(), 0);
+        QTest::keyClick(w.T1, Qt::Key_Return);
+        QVERIFY(finished.wait(3000));
     }
 
     void unsearchedTypesStayGrey()

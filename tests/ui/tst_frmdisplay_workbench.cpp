@@ -125,6 +125,26 @@ private slots:
         QVERIFY(window.LblCpt2->geometry().right() < window.LblSyl2->x());
     }
 
+    // The category column keeps its three categories at the design size and
+    // widens with the lists, the word column with it.
+    void categoryColumnGrowsWithTheList()
+    {
+        FrmDisplayFixture fixture;
+        FrmDisplay &window = fixture.open();
+        QListWidget *list = window.Lst[1];
+        const QFontMetrics metrics(list->font());
+        const auto columnsNow = [&] { return ResultColumns::forWidth(ResultLineDelegate::layoutWidth(list), metrics); };
+        const ResultColumns design = columnsNow();
+        QCOMPARE(design.categoryWidth, metrics.horizontalAdvance(QStringLiteral("NOM;ADJ;VER")) + 4);
+
+        window.resize(window.designSize() + QSize(900, 0));
+        const ResultColumns wide = columnsNow();
+        QVERIFY(wide.categoryWidth >= metrics.horizontalAdvance(QStringLiteral("NOM;ADV;LOC;ADJ;VER")));
+        QVERIFY(wide.wordWidth > design.wordWidth);
+        QVERIFY(wide.wordWidth > wide.categoryWidth);
+        QCOMPARE(wide.syllableLeft + wide.syllableWidth, ResultLineDelegate::layoutWidth(list));
+    }
+
     // Enlarged and restored; the size and the enlarged state are written to
     // the options file and come back at the next start.
     void sizeKeptAcrossRuns()

@@ -131,12 +131,14 @@ private slots:
         clickItem(lst13, QStringLiteral("joli"), true);
         QCOMPARE(itemsOf(lst13), QStringList {QStringLiteral("beau")});
         QCOMPARE(child<QLabel>(*window, "Lbl4")->text(), QStringLiteral("Un synonyme trouvé pour ''joli''."));
-        // Both words are in the history, sorted; a new word empties the box.
+        // Both words are in the history, sorted; the word searched stays in the box.
         QCOMPARE(cbo2->count(), 2);
         QCOMPARE(cbo2->itemText(0), QStringLiteral("beau"));
-        QCOMPARE(cbo2->currentText(), QString());
+        QCOMPARE(cbo2->currentText(), QStringLiteral("joli"));
+        QCOMPARE(child<QLineEdit>(*window, "Txt2")->text(), QStringLiteral("joli"));
 
         // A word that is not a headword.
+        cbo2->lineEdit()->clear();
         QTest::keyClicks(cbo2->lineEdit(), QStringLiteral("bel"));
         QTest::mouseClick(button(*window, "CmdRechercher2"), Qt::LeftButton);
         QCOMPARE(m_messages.size(), 1);
@@ -144,6 +146,19 @@ private slots:
         QCOMPARE(child<QLabel>(*window, "Lbl4")->text(), QString());
         QCOMPARE(child<QLabel>(*window, "Lbl5")->text(), QStringLiteral(" "));
         QCOMPARE(cbo2->count(), 3);
+        QCOMPARE(cbo2->currentText(), QStringLiteral("bel"));
+
+        // Enter keeps the word typed, in a history that grows and in one that does not.
+        cbo2->lineEdit()->clear();
+        QTest::keyClicks(cbo2->lineEdit(), QStringLiteral("sombre"));
+        QTest::keyClick(cbo2->lineEdit(), Qt::Key_Return);
+        QCOMPARE(cbo2->currentText(), QStringLiteral("sombre"));
+        QCOMPARE(cbo2->count(), 4);
+        cbo2->lineEdit()->clear();
+        QTest::keyClicks(cbo2->lineEdit(), QStringLiteral("beau"));
+        QTest::keyClick(cbo2->lineEdit(), Qt::Key_Return);
+        QCOMPARE(cbo2->currentText(), QStringLiteral("beau"));
+        QCOMPARE(cbo2->count(), 4);
     }
 
     // Every synonym is listed, with the true count: the last ones too.

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSet>
 #include <QSignalSpy>
 
 namespace {
@@ -42,6 +43,7 @@ private slots:
     void namesComeFromTooltipsAndCaptions();
     void keysReachHelpAndQuit();
     void tabGoesFromInputToOptionsListsAndButtons();
+    void mnemonicsAreUniqueAndUndrawn();
 };
 
 void TstMainWindowAccess::everyControlHasANameToBeRead()
@@ -133,6 +135,48 @@ void TstMainWindowAccess::tabGoesFromInputToOptionsListsAndButtons()
     for (int presses = 0; presses < chain.size() && QApplication::focusWidget() != w.Lst[1]; ++presses)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), w.Lst[1]);
+}
+
+// Each button and box has its own Alt letter; the captions read as before.
+void TstMainWindowAccess::mnemonicsAreUniqueAndUndrawn()
+{
+    FrmDisplayFixture f;
+    FrmDisplay &w = f.open();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    const QList<std::pair<QString, QString>> captions {
+        {w.CmdMAJ->text(), QStringLiteral("Site")},
+        {w.CmdOrtho->text(), QStringLiteral("Orthographe")},
+        {w.CmdSynonyme->text(), QStringLiteral("Utilitaires")},
+        {w.CmdOptions->text(), QStringLiteral("Options")},
+        {w.CmdConseils->text(), QStringLiteral("Conseils")},
+        {w.CmdAp->text(), QStringLiteral("A propos")},
+        {w.CmdQuitte->text(), QStringLiteral(" Quitter")},
+        {w.CmdCopier->text(), QStringLiteral("Copier")},
+        {w.CmdSyn->text(), QStringLiteral("Synonymes")},
+        {w.CmdGo->text(), QStringLiteral(" Rechercher")},
+        {w.LblA[0]->text(), QStringLiteral("Rime riche.")},
+        {w.LblA[1]->text(), QStringLiteral("Rime pauvre ou suffis.")},
+        {w.LblA[2]->text(), QStringLiteral("Terminaison du  mot.")},
+        {w.LblA[8]->text(), QStringLiteral("Exclure verbes conjugués.")},
+        {w.LblA[15]->text(), QStringLiteral("Vérifier automatiquement l ' orthographe  du  mot")},
+    };
+    QSet<QChar> letters;
+    for (const auto &[caption, shown] : captions) {
+        QCOMPARE(caption.count(QLatin1Char('&')), 1);
+        QCOMPARE(QString(caption).remove(QLatin1Char('&')), shown);
+        const QChar letter = caption.at(caption.indexOf(QLatin1Char('&')) + 1).toLower();
+        QVERIFY2(!letters.contains(letter), qPrintable(caption));
+        letters.insert(letter);
+    }
+    // The box captions lend their letter to the box.
+    for (QLabel *caption : {w.LblA[0], w.LblA[1], w.LblA[2], w.LblA[8], w.LblA[15]})
+        QVERIFY(caption->buddy() != nullptr);
+    const bool before = w.Chk2->isChecked();
+    QTest::keyClick(&w, Qt::Key_V, Qt::AltModifier);
+    QTRY_COMPARE(w.Chk2->isChecked(), !before);
+    QSignalSpy options(w.CmdOptions, &QAbstractButton::clicked);
+    QTest::keyClick(&w, Qt::Key_T, Qt::AltModifier);
+    QTRY_COMPARE(options.count(), 1);
 }
 
 QTEST_MAIN(TstMainWindowAccess)

@@ -224,13 +224,13 @@ void FrmDisplay::buildButtonRow()
         const char *tip;
     };
     const ButtonDesign buttons[] = {
-        {&CmdMAJ, "Site", "Mise à jour du logiciel"},
-        {&CmdOrtho, "Orthographe", "Vérifier l'orthographe d'un mot"},
-        {&CmdSynonyme, "Utilitaires", "Synonymes-Homonymes-Anacycliques-Palindromes"},
-        {&CmdOptions, "Options", "Options du programme"},
-        {&CmdConseils, "Conseils", "Conseils pour la recherche"},
-        {&CmdAp, "A propos", "À propos de Versalune"},
-        {&CmdQuitte, " Quitter", "Quitter le programme"},
+        {&CmdMAJ, "&Site", "Mise à jour du logiciel"},
+        {&CmdOrtho, "&Orthographe", "Vérifier l'orthographe d'un mot"},
+        {&CmdSynonyme, "&Utilitaires", "Synonymes-Homonymes-Anacycliques-Palindromes"},
+        {&CmdOptions, "Op&tions", "Options du programme"},
+        {&CmdConseils, "&Conseils", "Conseils pour la recherche"},
+        {&CmdAp, "&A propos", "À propos de Versalune"},
+        {&CmdQuitte, " &Quitter", "Quitter le programme"},
     };
     constexpr int count = int(std::size(buttons));
     static_assert(count == kButtonCount);
@@ -309,10 +309,10 @@ void FrmDisplay::buildDetailsPanel()
     row->addLayout(facts, 3);
     m_detailFacts = facts;
 
-    CmdCopier = new SkinnedButton(QStringLiteral("Copier"), PicAffichage);
+    CmdCopier = new SkinnedButton(QStringLiteral("Co&pier"), PicAffichage);
     CmdCopier->setToolTip(QStringLiteral("Copier le mot"));
     CmdCopier->setFixedSize(92, 26);
-    CmdSyn = new SkinnedButton(QStringLiteral("Synonymes"), PicAffichage);
+    CmdSyn = new SkinnedButton(QStringLiteral("S&ynonymes"), PicAffichage);
     CmdSyn->setToolTip(QStringLiteral("Synonymes du mot"));
     CmdSyn->setFixedSize(92, 26);
     for (SkinnedButton *button : {CmdCopier, CmdSyn})
@@ -399,7 +399,7 @@ void FrmDisplay::buildInputGroup(QWidget *panel)
                           .arg(Look::css(QPalette::Base, Qt::white), Look::css(QPalette::Text, Qt::black)));
     grid->addWidget(T1, 1, 0);
 
-    CmdGo = new SkinnedButton(QStringLiteral(" Rechercher"), Sha[0]);
+    CmdGo = new SkinnedButton(QStringLiteral(" &Rechercher"), Sha[0]);
     CmdGo->setToolTip(QStringLiteral("Rechercher les rimes"));
     CmdGo->setFixedSize(100, 28);
     CmdGo->setFocusPolicy(Qt::TabFocus);
@@ -414,11 +414,12 @@ void FrmDisplay::buildSearchTypeGroup(QWidget *panel)
     grid->addWidget(LblA[10], 0, 0, 1, 4);
 
     QCheckBox **boxes[3] = {&Chk1, &Chk2, &Chk3};
-    const char *captions[3] = {"Rime riche.", "Rime pauvre ou suffis.", "Terminaison du  mot."};
+    const char *captions[3] = {"Rime ric&he.", "Rime pau&vre ou suffis.", "Ter&minaison du  mot."};
     for (int i = 0; i < 3; ++i) {
         *boxes[i] = new QCheckBox(Sha[1]);
         (*boxes[i])->setChecked(true);
         LblA[i] = label(QString::fromUtf8(captions[i]), Sha[1]);
+        LblA[i]->setBuddy(*boxes[i]);
         ImgAide[i] = new HelpIcon(Sha[1]);
         grid->addWidget(*boxes[i], i + 1, 0);
         grid->addWidget(LblA[i], i + 1, 1, 1, 2);
@@ -468,7 +469,8 @@ void FrmDisplay::buildOptionsGroup(QWidget *panel)
     grid->addWidget(CboGenre, 3, 2, Qt::AlignRight);
 
     ChkOpt1 = new QCheckBox(Sha[9]);
-    LblA[8] = label(QStringLiteral("Exclure verbes conjugués."), Sha[9]);
+    LblA[8] = label(QStringLiteral("E&xclure verbes conjugués."), Sha[9]);
+    LblA[8]->setBuddy(ChkOpt1);
     ImgAide[4] = new HelpIcon(Sha[9]);
     auto *conjugated = new QHBoxLayout;
     conjugated->setSpacing(6);
@@ -496,7 +498,8 @@ void FrmDisplay::buildOptionsGroup(QWidget *panel)
     grid->addWidget(Sha[3], 6, 0, 1, 3);
 
     ChkOrtho = new QCheckBox(Sha[9]);
-    LblA[15] = label(QStringLiteral("Vérifier automatiquement l ' orthographe  du  mot"), Sha[9]);
+    LblA[15] = label(QStringLiteral("Vérif&ier automatiquement l ' orthographe  du  mot"), Sha[9]);
+    LblA[15]->setBuddy(ChkOrtho);
     LblA[15]->setWordWrap(true);
     grid->addWidget(ChkOrtho, 7, 0, Qt::AlignTop);
     grid->addWidget(LblA[15], 7, 1, 1, 2);
@@ -700,6 +703,8 @@ void FrmDisplay::connectHandlers()
         connect(shortcut, &QShortcut::activated, this, &FrmDisplay::pressEnter);
     }
     connect(T1, &QLineEdit::returnPressed, this, &FrmDisplay::pressEnter);
+    for (QComboBox *box : {CboSyl, CboType, CboGenre})
+        connect(box, &QComboBox::activated, this, &FrmDisplay::noteListItemPicked);
 
     connect(Chk1, &QCheckBox::toggled, this, [this] { onSearchTypeToggled(1); });
     connect(Chk2, &QCheckBox::toggled, this, [this] { onSearchTypeToggled(2); });

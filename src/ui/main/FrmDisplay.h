@@ -169,6 +169,7 @@ private:
     void colourSearchTypeGroup(int box, bool on);
     void focusT1();
     void pressEnter();
+    void noteListItemPicked();
 
     // The search driver.
     void showBusy();
@@ -303,6 +304,8 @@ private:
     bool UiReady = false;
     bool CopyNoticeShown = false;
     bool m_searching = false;
+    // Set from an option list's pick until the events of its key are over.
+    bool m_listItemJustPicked = false;
     bool m_exitConfirmed = false;
     bool m_firstStart = false;
     bool m_searchFromPoem = false;

@@ -10,12 +10,14 @@
 #include "ui/main/MainWindowLook.h"
 #include "ui/windows/WindowChrome.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QTimer>
 
 using namespace MainWindowLook;
 
@@ -57,8 +59,18 @@ void FrmDisplay::focusT1()
 
 void FrmDisplay::pressEnter()
 {
+    // Enter in an open option list picks its item and nothing more: the
+    // list closes before the key reaches the window's shortcut.
+    if (m_listItemJustPicked || QApplication::activePopupWidget())
+        return;
     if (CmdGoBis->isEnabled() && isEnabled())
         CmdGoBis->click();
+}
+
+void FrmDisplay::noteListItemPicked()
+{
+    m_listItemJustPicked = true;
+    QTimer::singleShot(0, this, [this] { m_listItemJustPicked = false; });
 }
 
 void FrmDisplay::onT1Changed(const QString &text)

@@ -234,8 +234,11 @@ void FrmDisplay::finishSearch()
         countLabel(i + 1)->setText(summary.countLabel[i]);
         syllableLabel(i + 1)->setText(summary.syllableLabel[i]);
     }
-    for (QLabel *line : LblB)
+    // Without pauses the busy display may never have shown these lines.
+    for (QLabel *line : LblB) {
         setActiveInk(line, true);
+        line->show();
+    }
     focusT1();
 }
 

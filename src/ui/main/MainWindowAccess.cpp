@@ -26,7 +26,7 @@ void describe(QWidget *control, const QString &name, const QString &description 
 // A caption as read aloud: single blanks, no trailing colon or full stop.
 QString spoken(QString caption)
 {
-    caption = caption.simplified();
+    caption = caption.remove(QLatin1Char('&')).simplified();
     caption.replace(QStringLiteral("l ' "), QStringLiteral("l'"));
     while (caption.endsWith(QLatin1Char(':')) || caption.endsWith(QLatin1Char('.')))
         caption.chop(1);

@@ -17,7 +17,8 @@ struct ResultColumns {
     int categoryWidth = 0;
 
     // For a viewport of this width and the list's font. The category column
-    // is sized for three categories ("NOM;ADJ;VER"); the word column takes
-    // the rest.
+    // is sized for three categories ("NOM;ADJ;VER") and grows with a wide
+    // list, by half of what is left once the word column is twice as wide;
+    // the word column takes the rest.
     static ResultColumns forWidth(int viewportWidth, const QFontMetrics &metrics);
 };

@@ -355,10 +355,12 @@ void FrmListSyno::exactSearch()
     try {
         const QString key = Txt2->text();
         Lst13->clear();
-        updateHistory(Cbo2->currentText());
+        const QString typed = Cbo2->currentText();
+        // A word sorted into a longer history is not named under an empty list.
+        const bool refilled = updateHistory(typed);
         const ExactSearchResult result = ExactSearch::search(key, m_candidates.lines());
         if (!result.found) {
-            Lbl5->setText(QLatin1Char(' ') + Cbo2->currentText());
+            Lbl5->setText(QLatin1Char(' ') + (refilled ? QString() : typed));
             Lbl4->clear();
             present(QMessageBox::NoIcon, AppGlobals::messageTitle(), ExactSearch::NoSynonymMessage);
         } else {
@@ -377,7 +379,7 @@ void FrmListSyno::exactSearch()
     setSearchButtonsEnabled(false);
 }
 
-void FrmListSyno::updateHistory(const QString &typed)
+bool FrmListSyno::updateHistory(const QString &typed)
 {
     const QSignalBlocker blocker(Cbo2);
     switch (m_history.add(typed)) {
@@ -388,14 +390,15 @@ void FrmListSyno::updateHistory(const QString &typed)
     case SearchHistory::Outcome::Known:
         break;
     case SearchHistory::Outcome::Added:
-        // Refilling the list empties the word box, without a change event:
-        // the candidates stay those of the word searched.
+        // The list is refilled sorted, without a change event: the word
+        // searched stays in the box and the candidates stay its own.
         Cbo2->clear();
         Cbo2->addItems(m_history.words());
         Cbo2->setCurrentIndex(-1);
-        Cbo2->setEditText(QString());
-        break;
+        Cbo2->setEditText(typed);
+        return true;
     }
+    return false;
 }
 
 void FrmListSyno::showPage(int index)

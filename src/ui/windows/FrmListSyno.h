@@ -73,7 +73,8 @@ private:
     void onCbo2Click();
     void onTxt2Change();
     void exactSearch();
-    void updateHistory(const QString &typed);
+    // True when the word joined a longer history and the list was refilled.
+    bool updateHistory(const QString &typed);
     void showPage(int index);
     void showHelp(int page);
     void showHomonymsOf(const QString &headword);
