@@ -19,6 +19,10 @@ struct AppPreferences {
     // The desktop's window frames and palette instead of the program's own
     // dress; taken at start-up.
     int desktopLook = 0;
+    // The poem workbench's classical checks, one "0"/"1" each in this order:
+    // genre alternation, singular and plural, self rhyme, hiatus, off the
+    // metre, caesura. All on unless the poet switched some off.
+    QString atelierWarnings = QStringLiteral("111111");
 
     bool operator==(const AppPreferences &) const = default;
 };

@@ -4,6 +4,7 @@
 #include "lexicon/TextCodec.h"
 #include "search/RhymeGenre.h"
 
+#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace {
@@ -53,6 +54,7 @@ constexpr int kFixedLines = 16;
 const QString kAlphabeticalKey = QStringLiteral("Ordre alpha:");
 const QString kAtOnceKey = QStringLiteral("Sans attente:");
 const QString kDesktopLookKey = QStringLiteral("Apparence bureau:");
+const QString kAtelierWarningsKey = QStringLiteral("Alertes atelier:");
 const QString kWindowSizeKey = QStringLiteral("Taille fen\u00EAtre:");
 const QString kMaximisedKey = QStringLiteral("Fen\u00EAtre agrandie:");
 
@@ -73,6 +75,16 @@ int keyedFlag(const QStringList &lines, const QString &key, int defaultValue)
         return 0;
     if (value == QStringLiteral("1"))
         return 1;
+    return defaultValue;
+}
+
+// Six "0"/"1" characters, else every check on.
+QString keyedWarningFlags(const QStringList &lines, const QString &key, const QString &defaultValue)
+{
+    static const QRegularExpression sixFlags(QStringLiteral("^[01]{6}$"));
+    const auto value = keyedValue(lines, key);
+    if (value && sixFlags.match(*value).hasMatch())
+        return *value;
     return defaultValue;
 }
 
@@ -137,6 +149,7 @@ std::optional<AppPreferences> readPreferences(const QString &filePath)
     preferences.alphabeticalOrder = keyedFlag(*lines, kAlphabeticalKey, preferences.alphabeticalOrder);
     preferences.resultsAtOnce = keyedFlag(*lines, kAtOnceKey, preferences.resultsAtOnce);
     preferences.desktopLook = keyedFlag(*lines, kDesktopLookKey, preferences.desktopLook);
+    preferences.atelierWarnings = keyedWarningFlags(*lines, kAtelierWarningsKey, preferences.atelierWarnings);
     return preferences;
 }
 
@@ -234,6 +247,7 @@ QByteArray compose(const AppPreferences &preferences, const SearchOptions &searc
         kAlphabeticalKey + QString::number(preferences.alphabeticalOrder),
         kAtOnceKey + QString::number(preferences.resultsAtOnce),
         kDesktopLookKey + QString::number(preferences.desktopLook),
+        kAtelierWarningsKey + preferences.atelierWarnings,
     };
     QStringList all = lines;
     if (!windowSize.isEmpty())

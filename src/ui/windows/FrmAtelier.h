@@ -13,6 +13,7 @@
 
 class PoemGutter;
 class QLabel;
+class QMenu;
 class QPlainTextEdit;
 class SkinnedButton;
 
@@ -40,6 +41,13 @@ public:
     // the line that asked.
     void replaceLastWord(const QString &word);
 
+    // The classical checks switched on or off, applied at once and kept in
+    // the preferences for the next session.
+    void setVerseOptions(const VerseOptions &options);
+    // The word counts the word at this document position allows, as actions
+    // of the menu (none for a word with a single reading).
+    void addWordCountActions(QMenu *menu, int position);
+
     QString filePath() const { return m_path; }
     bool isModified() const;
     const PoemScansion &scansion() const { return m_scansion; }
@@ -63,6 +71,8 @@ public:
     SkinnedButton *CmdEnregistrerSous = nullptr;
     SkinnedButton *CmdFerme = nullptr;
     SkinnedButton *CmdRime = nullptr;
+    SkinnedButton *CmdAlertes = nullptr;
+    QMenu *MnuAlertes = nullptr;
 
 signals:
     // The genre is "m", "f" or empty; syllables 0 when any count will do.
@@ -79,6 +89,10 @@ private:
     bool settleUnsavedChanges();
     void loadText(const QString &text);
     void askToOpen();
+    void buildWarningsMenu();
+    void showEditorMenu(const QPoint &point);
+    void chooseWordCount(int line, int word, int count);
+    void showNewFigures();
 
     PoemScansion m_scansion;
     PoemRecovery m_recovery;
