@@ -4,6 +4,7 @@
 // its message boxes, its version, the preferences read at start-up and the
 // few values that pass between windows.
 #include <QString>
+#include <QStringList>
 
 struct AppPreferences {
     int theme = 1;
@@ -23,6 +24,8 @@ struct AppPreferences {
     // genre alternation, singular and plural, self rhyme, hiatus, off the
     // metre, caesura. All on unless the poet switched some off.
     QString atelierWarnings = QStringLiteral("111111");
+    // The poems last opened or saved in the workbench, the latest first.
+    QStringList recentPoems {};
 
     bool operator==(const AppPreferences &) const = default;
 };

@@ -27,6 +27,7 @@ private slots:
     void notTextLeavesThePoemAlone();
     void switchingOffHiatusRemovesItsMark();
     void wordMenuChoosesTheCount();
+    void recentPoemsOfferedAndCapped();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -40,6 +41,7 @@ void TestFrmAtelier::init()
 {
     m_window.reset();
     AppGlobals::instance().preferences.atelierWarnings = QStringLiteral("111111");
+    AppGlobals::instance().preferences.recentPoems.clear();
     m_dir = std::make_unique<QTemporaryDir>();
     m_window = std::make_unique<FrmAtelier>(m_dir->filePath(QStringLiteral("versalune")));
     m_questions = 0;
@@ -221,6 +223,38 @@ void TestFrmAtelier::wordMenuChoosesTheCount()
     QVERIFY(!actionNamed(&again, QStringLiteral("Compte habituel"))->isChecked());
     actionNamed(&again, QStringLiteral("Compte habituel"))->trigger();
     QCOMPARE(m_window->scansion().figures(0).syllables, usual);
+}
+
+// Opened and saved poems come first in the menu, five at most; one that
+// can no longer be read leaves the list with a message.
+void TestFrmAtelier::recentPoemsOfferedAndCapped()
+{
+    QStringList paths;
+    for (int i = 0; i < 6; ++i) {
+        paths << m_dir->filePath(QStringLiteral("poeme%1.txt").arg(i));
+        QVERIFY(m_window->saveAs(paths.last()));
+    }
+    QCOMPARE(FrmAtelier::recentPoems().size(), FrmAtelier::RecentPoemsKept);
+    QCOMPARE(FrmAtelier::recentPoems().first(), paths.last());
+    QVERIFY(!FrmAtelier::recentPoems().contains(paths.first()));
+
+    QVERIFY(m_window->openFile(paths[2]));
+    QCOMPARE(FrmAtelier::recentPoems().first(), paths[2]);
+    QCOMPARE(FrmAtelier::recentPoems().size(), FrmAtelier::RecentPoemsKept);
+
+    emit m_window->MnuRecents->aboutToShow();
+    QAction *fourth = actionNamed(m_window->MnuRecents, QStringLiteral("poeme4.txt"));
+    QVERIFY(fourth);
+    QCOMPARE(m_window->MnuRecents->actions().first()->text(), QStringLiteral("poeme2.txt"));
+    fourth->trigger();
+    QCOMPARE(m_window->filePath(), paths[4]);
+
+    QVERIFY(QFile::remove(paths[3]));
+    emit m_window->MnuRecents->aboutToShow();
+    actionNamed(m_window->MnuRecents, QStringLiteral("poeme3.txt"))->trigger();
+    QCOMPARE(m_told.size(), 1);
+    QVERIFY(!FrmAtelier::recentPoems().contains(paths[3]));
+    QCOMPARE(m_window->filePath(), paths[4]);
 }
 
 QTEST_MAIN(TestFrmAtelier)

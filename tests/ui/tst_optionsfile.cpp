@@ -49,7 +49,7 @@ private slots:
         const QByteArray bytes = OptionsFile::compose(preferences, SearchOptions {});
         const QStringList extra {QStringLiteral("Genre rime:Toutes"), QStringLiteral("Ordre alpha:0"), QStringLiteral("Sans attente:0"),
                                  QStringLiteral("Apparence bureau:0"), QStringLiteral("Alertes atelier:111111"),
-                                 QStringLiteral("Fenêtre agrandie:0")};
+                                 QStringLiteral("Poèmes récents:"), QStringLiteral("Fenêtre agrandie:0")};
         QCOMPARE(bytes, TextCodec::toWindows1252((kDefaultLines + extra).join(QStringLiteral("\r\n"))
                                                  + QStringLiteral("\r\n")));
         // "é" is one byte, the file ends with CR LF.
@@ -76,6 +76,7 @@ private slots:
         QCOMPARE(preferences->alphabeticalOrder, 0);
         QCOMPARE(preferences->resultsAtOnce, 0);
         QCOMPARE(preferences->atelierWarnings, QStringLiteral("111111"));
+        QVERIFY(preferences->recentPoems.isEmpty());
         QVERIFY(OptionsFile::readSearchOptions(path()).complete());
         QCOMPARE(OptionsFile::readWindowSize(path()), MainWindowSize {});
 
@@ -127,6 +128,26 @@ private slots:
             writeFile(path(), kDefaultLines + QStringList {QString::fromUtf8(bad)});
             QVERIFY2(OptionsFile::readPreferences(path())->atelierWarnings == QStringLiteral("111111"), bad);
         }
+    }
+
+    // Paths the file cannot carry whole (a tab, a line end, a character
+    // outside its encoding) are left out rather than written damaged; at
+    // most five are kept, without repeats.
+    void recentPoemsRoundTrip()
+    {
+        AppPreferences preferences;
+        preferences.recentPoems = {QStringLiteral("/home/léa/Poèmes/automne.txt"), QStringLiteral("/tmp/a\tb.txt"),
+                                   QStringLiteral("/tmp/\u0436.txt"), QStringLiteral("/tmp/1.txt"),
+                                   QStringLiteral("/tmp/1.txt"), QStringLiteral("/tmp/2.txt"),
+                                   QStringLiteral("/tmp/3.txt"), QStringLiteral("/tmp/4.txt"),
+                                   QStringLiteral("/tmp/5.txt")};
+        QVERIFY(OptionsFile::write(path(), preferences, SearchOptions {}));
+        QCOMPARE(OptionsFile::readPreferences(path())->recentPoems,
+                 (QStringList {QStringLiteral("/home/léa/Poèmes/automne.txt"), QStringLiteral("/tmp/1.txt"),
+                               QStringLiteral("/tmp/2.txt"), QStringLiteral("/tmp/3.txt"),
+                               QStringLiteral("/tmp/4.txt")}));
+        writeFile(path(), kDefaultLines + QStringList {QStringLiteral("Poèmes récents:\t\t/tmp/x.txt\t")});
+        QCOMPARE(OptionsFile::readPreferences(path())->recentPoems, QStringList {QStringLiteral("/tmp/x.txt")});
     }
 
     void roundTrip()

@@ -55,6 +55,9 @@ const QString kAlphabeticalKey = QStringLiteral("Ordre alpha:");
 const QString kAtOnceKey = QStringLiteral("Sans attente:");
 const QString kDesktopLookKey = QStringLiteral("Apparence bureau:");
 const QString kAtelierWarningsKey = QStringLiteral("Alertes atelier:");
+const QString kRecentPoemsKey = QStringLiteral("Po\u00E8mes r\u00E9cents:");
+constexpr int kRecentPoemsKept = 5;
+const QChar kPathSeparator = u'\t';
 const QString kWindowSizeKey = QStringLiteral("Taille fen\u00EAtre:");
 const QString kMaximisedKey = QStringLiteral("Fen\u00EAtre agrandie:");
 
@@ -86,6 +89,42 @@ QString keyedWarningFlags(const QStringList &lines, const QString &key, const QS
     if (value && sixFlags.match(*value).hasMatch())
         return *value;
     return defaultValue;
+}
+
+// A path goes in the file only when the file's encoding keeps it whole and
+// nothing in it could be taken for the separator or a line end.
+bool writablePath(const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    for (const QChar c : path) {
+        if (c == kPathSeparator || c == u'\r' || c == u'\n' || TextCodec::windows1252Code(c) < 0)
+            return false;
+    }
+    return true;
+}
+
+QStringList recentPoems(const QStringList &lines)
+{
+    QStringList paths;
+    const auto value = keyedValue(lines, kRecentPoemsKey);
+    if (!value)
+        return paths;
+    for (const QString &path : value->split(kPathSeparator, Qt::SkipEmptyParts)) {
+        if (!paths.contains(path))
+            paths << path;
+    }
+    return paths.mid(0, kRecentPoemsKept);
+}
+
+QString recentPoemsValue(const QStringList &paths)
+{
+    QStringList kept;
+    for (const QString &path : paths) {
+        if (writablePath(path) && !kept.contains(path))
+            kept << path;
+    }
+    return kept.mid(0, kRecentPoemsKept).join(kPathSeparator);
 }
 
 QString flag(bool value)
@@ -150,6 +189,7 @@ std::optional<AppPreferences> readPreferences(const QString &filePath)
     preferences.resultsAtOnce = keyedFlag(*lines, kAtOnceKey, preferences.resultsAtOnce);
     preferences.desktopLook = keyedFlag(*lines, kDesktopLookKey, preferences.desktopLook);
     preferences.atelierWarnings = keyedWarningFlags(*lines, kAtelierWarningsKey, preferences.atelierWarnings);
+    preferences.recentPoems = recentPoems(*lines);
     return preferences;
 }
 
@@ -248,6 +288,7 @@ QByteArray compose(const AppPreferences &preferences, const SearchOptions &searc
         kAtOnceKey + QString::number(preferences.resultsAtOnce),
         kDesktopLookKey + QString::number(preferences.desktopLook),
         kAtelierWarningsKey + preferences.atelierWarnings,
+        kRecentPoemsKey + recentPoemsValue(preferences.recentPoems),
     };
     QStringList all = lines;
     if (!windowSize.isEmpty())

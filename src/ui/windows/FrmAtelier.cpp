@@ -45,6 +45,7 @@ FrmAtelier::FrmAtelier(const QString &recoveryFolder, QWidget *parent)
     m_scansion.scanner().setOptions(AtelierWarnings::fromFlags(AppGlobals::instance().preferences.atelierWarnings));
     m_scansion.setLines({QString()});
     buildWarningsMenu();
+    buildRecentMenu();
     showTitle();
 }
 
@@ -96,8 +97,15 @@ void FrmAtelier::build()
     CmdFerme = new SkinnedButton(QStringLiteral("Fermer"), this);
     CmdRime = new SkinnedButton(QStringLiteral("Chercher une rime"), this);
     CmdRime->setToolTip(QStringLiteral("Chercher dans la fenêtre principale une rime au dernier mot du vers (Ctrl+R)"));
-    for (SkinnedButton *button : {CmdNouveau, CmdOuvrir, CmdEnregistrer, CmdEnregistrerSous})
-        buttons->addWidget(button);
+    CmdRecents = new SkinnedButton(QStringLiteral("\u25BE"), this);
+    CmdRecents->setToolTip(QStringLiteral("Poèmes récents"));
+    CmdRecents->setFixedWidth(24);
+    buttons->addWidget(CmdNouveau);
+    buttons->addWidget(CmdOuvrir);
+    buttons->addSpacing(-4);
+    buttons->addWidget(CmdRecents);
+    buttons->addWidget(CmdEnregistrer);
+    buttons->addWidget(CmdEnregistrerSous);
     buttons->addSpacing(20);
     buttons->addWidget(CmdRime);
     CmdAlertes = new SkinnedButton(QStringLiteral("Alertes"), this);
@@ -204,6 +212,7 @@ bool FrmAtelier::openFile(const QString &path)
 {
     const PoemFile::ReadResult poem = PoemFile::read(path);
     if (!poem.ok) {
+        forgetRecent(path);
         tell(poem.error);
         return false;
     }
@@ -211,6 +220,7 @@ bool FrmAtelier::openFile(const QString &path)
         return false;
     m_path = path;
     loadText(poem.text);
+    rememberRecent(path);
     return true;
 }
 
@@ -253,6 +263,7 @@ bool FrmAtelier::saveAs(const QString &path)
         return false;
     }
     m_path = path;
+    rememberRecent(path);
     m_recoveryTimer.stop();
     m_recovery.discard();
     TxtPoeme->document()->setModified(false);
@@ -428,4 +439,51 @@ void FrmAtelier::chooseWordCount(int line, int word, int count)
 {
     m_scansion.scanner().setOverride(line, word, count);
     showNewFigures();
+}
+
+QStringList FrmAtelier::recentPoems()
+{
+    return AppGlobals::instance().preferences.recentPoems;
+}
+
+void FrmAtelier::buildRecentMenu()
+{
+    MnuRecents = new QMenu(this);
+    MnuRecents->setObjectName(QStringLiteral("MnuRecents"));
+    connect(MnuRecents, &QMenu::aboutToShow, this, &FrmAtelier::fillRecentMenu);
+    connect(CmdRecents, &QPushButton::clicked, this, [this] {
+        MnuRecents->popup(CmdRecents->mapToGlobal(QPoint(0, CmdRecents->height())));
+    });
+    fillRecentMenu();
+}
+
+// Read again each time: another workbench window may have opened a poem since.
+void FrmAtelier::fillRecentMenu()
+{
+    MnuRecents->clear();
+    const QStringList paths = recentPoems();
+    for (const QString &path : paths) {
+        QAction *action = MnuRecents->addAction(QFileInfo(path).fileName());
+        action->setToolTip(path);
+        action->setData(path);
+        connect(action, &QAction::triggered, this, [this, path] { openFile(path); });
+    }
+    if (paths.isEmpty())
+        MnuRecents->addAction(QStringLiteral("Aucun poème récent"))->setEnabled(false);
+    MnuRecents->setToolTipsVisible(true);
+}
+
+void FrmAtelier::rememberRecent(const QString &path)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    QStringList &paths = AppGlobals::instance().preferences.recentPoems;
+    paths.removeAll(absolute);
+    paths.prepend(absolute);
+    while (paths.size() > RecentPoemsKept)
+        paths.removeLast();
+}
+
+void FrmAtelier::forgetRecent(const QString &path)
+{
+    AppGlobals::instance().preferences.recentPoems.removeAll(QFileInfo(path).absoluteFilePath());
 }

@@ -47,6 +47,9 @@ public:
     // The word counts the word at this document position allows, as actions
     // of the menu (none for a word with a single reading).
     void addWordCountActions(QMenu *menu, int position);
+    // The poems last opened or saved, the latest first, kept in the preferences.
+    static constexpr int RecentPoemsKept = 5;
+    static QStringList recentPoems();
 
     QString filePath() const { return m_path; }
     bool isModified() const;
@@ -72,6 +75,8 @@ public:
     SkinnedButton *CmdFerme = nullptr;
     SkinnedButton *CmdRime = nullptr;
     SkinnedButton *CmdAlertes = nullptr;
+    SkinnedButton *CmdRecents = nullptr;
+    QMenu *MnuRecents = nullptr;
     QMenu *MnuAlertes = nullptr;
 
 signals:
@@ -93,6 +98,10 @@ private:
     void showEditorMenu(const QPoint &point);
     void chooseWordCount(int line, int word, int count);
     void showNewFigures();
+    void buildRecentMenu();
+    void fillRecentMenu();
+    void rememberRecent(const QString &path);
+    void forgetRecent(const QString &path);
 
     PoemScansion m_scansion;
     PoemRecovery m_recovery;
