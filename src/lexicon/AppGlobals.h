@@ -4,6 +4,7 @@
 // its message boxes, its version, the preferences read at start-up and the
 // few values that pass between windows.
 #include <QString>
+#include <QStringList>
 
 struct AppPreferences {
     int theme = 1;
@@ -19,6 +20,12 @@ struct AppPreferences {
     // The desktop's window frames and palette instead of the program's own
     // dress; taken at start-up.
     int desktopLook = 0;
+    // The poem workbench's classical checks, one "0"/"1" each in this order:
+    // genre alternation, singular and plural, self rhyme, hiatus, off the
+    // metre, caesura. All on unless the poet switched some off.
+    QString atelierWarnings = QStringLiteral("111111");
+    // The poems last opened or saved in the workbench, the latest first.
+    QStringList recentPoems {};
 
     bool operator==(const AppPreferences &) const = default;
 };

@@ -3,6 +3,10 @@
 // and kept in a safety copy, and a file that is not text leaves the poem alone.
 #include "ui/windows/FrmAtelier.h"
 #include "ui/windows/PoemGutter.h"
+#include "lexicon/AppGlobals.h"
+
+#include <QAction>
+#include <QMenu>
 
 #include <QFile>
 #include <QLabel>
@@ -21,6 +25,9 @@ private slots:
     void discardRemovesTheCopy();
     void saveWritesAndRemovesTheCopy();
     void notTextLeavesThePoemAlone();
+    void switchingOffHiatusRemovesItsMark();
+    void wordMenuChoosesTheCount();
+    void recentPoemsOfferedAndCapped();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -33,6 +40,8 @@ private:
 void TestFrmAtelier::init()
 {
     m_window.reset();
+    AppGlobals::instance().preferences.atelierWarnings = QStringLiteral("111111");
+    AppGlobals::instance().preferences.recentPoems.clear();
     m_dir = std::make_unique<QTemporaryDir>();
     m_window = std::make_unique<FrmAtelier>(m_dir->filePath(QStringLiteral("versalune")));
     m_questions = 0;
@@ -152,6 +161,100 @@ void TestFrmAtelier::notTextLeavesThePoemAlone()
     QCOMPARE(m_window->TxtPoeme->toPlainText(), QStringLiteral("Mon poème"));
     QCOMPARE(m_questions, 0); // refused before any question about the open poem
     m_window->TxtPoeme->document()->setModified(false);
+}
+
+namespace {
+QAction *actionNamed(QMenu *menu, const QString &caption)
+{
+    for (QAction *action : menu->actions()) {
+        if (action->text() == caption)
+            return action;
+    }
+    return nullptr;
+}
+} // namespace
+
+// The check goes at once from the line's figures, stays off in the
+// preferences, and a window opened later starts with it off.
+void TestFrmAtelier::switchingOffHiatusRemovesItsMark()
+{
+    m_window->TxtPoeme->insertPlainText(QStringLiteral("Tu es venu"));
+    const int before = int(m_window->scansion().figures(0).warnings.size());
+    QVERIFY(before >= 1);
+    QAction *hiatus = actionNamed(m_window->MnuAlertes, QStringLiteral("Hiatus"));
+    QVERIFY(hiatus && hiatus->isChecked());
+    QCOMPARE(m_window->MnuAlertes->actions().size(), 6);
+    hiatus->trigger();
+    QCOMPARE(m_window->scansion().figures(0).warnings.size(), before - 1);
+    QCOMPARE(AppGlobals::instance().preferences.atelierWarnings, QStringLiteral("111011"));
+
+    FrmAtelier later(m_dir->filePath(QStringLiteral("autre")));
+    QVERIFY(!actionNamed(later.MnuAlertes, QStringLiteral("Hiatus"))->isChecked());
+    later.TxtPoeme->insertPlainText(QStringLiteral("Tu es venu"));
+    QCOMPARE(later.scansion().figures(0).warnings.size(), before - 1);
+    hiatus->trigger();
+    QCOMPARE(m_window->scansion().figures(0).warnings.size(), before);
+}
+
+// A word with two readings offers both and the usual count; a plain word
+// offers nothing.
+void TestFrmAtelier::wordMenuChoosesTheCount()
+{
+    m_window->TxtPoeme->insertPlainText(QStringLiteral("Le lion vient ce soir"));
+    const int usual = m_window->scansion().figures(0).syllables;
+    QMenu plain;
+    m_window->addWordCountActions(&plain, 1);
+    QVERIFY(plain.actions().isEmpty());
+
+    QMenu menu;
+    m_window->addWordCountActions(&menu, 4);
+    QAction *one = actionNamed(&menu, QStringLiteral("lion : 1 syllabe"));
+    QAction *two = actionNamed(&menu, QStringLiteral("lion : 2 syllabes"));
+    QAction *habit = actionNamed(&menu, QStringLiteral("Compte habituel"));
+    QVERIFY(one && two && habit);
+    QVERIFY(habit->isChecked());
+    two->trigger();
+    QCOMPARE(m_window->scansion().figures(0).syllables, 6);
+    one->trigger();
+    QCOMPARE(m_window->scansion().figures(0).syllables, 5);
+    QMenu again;
+    m_window->addWordCountActions(&again, 4);
+    QVERIFY(actionNamed(&again, QStringLiteral("lion : 1 syllabe"))->isChecked());
+    QVERIFY(!actionNamed(&again, QStringLiteral("Compte habituel"))->isChecked());
+    actionNamed(&again, QStringLiteral("Compte habituel"))->trigger();
+    QCOMPARE(m_window->scansion().figures(0).syllables, usual);
+}
+
+// Opened and saved poems come first in the menu, five at most; one that
+// can no longer be read leaves the list with a message.
+void TestFrmAtelier::recentPoemsOfferedAndCapped()
+{
+    QStringList paths;
+    for (int i = 0; i < 6; ++i) {
+        paths << m_dir->filePath(QStringLiteral("poeme%1.txt").arg(i));
+        QVERIFY(m_window->saveAs(paths.last()));
+    }
+    QCOMPARE(FrmAtelier::recentPoems().size(), FrmAtelier::RecentPoemsKept);
+    QCOMPARE(FrmAtelier::recentPoems().first(), paths.last());
+    QVERIFY(!FrmAtelier::recentPoems().contains(paths.first()));
+
+    QVERIFY(m_window->openFile(paths[2]));
+    QCOMPARE(FrmAtelier::recentPoems().first(), paths[2]);
+    QCOMPARE(FrmAtelier::recentPoems().size(), FrmAtelier::RecentPoemsKept);
+
+    emit m_window->MnuRecents->aboutToShow();
+    QAction *fourth = actionNamed(m_window->MnuRecents, QStringLiteral("poeme4.txt"));
+    QVERIFY(fourth);
+    QCOMPARE(m_window->MnuRecents->actions().first()->text(), QStringLiteral("poeme2.txt"));
+    fourth->trigger();
+    QCOMPARE(m_window->filePath(), paths[4]);
+
+    QVERIFY(QFile::remove(paths[3]));
+    emit m_window->MnuRecents->aboutToShow();
+    actionNamed(m_window->MnuRecents, QStringLiteral("poeme3.txt"))->trigger();
+    QCOMPARE(m_told.size(), 1);
+    QVERIFY(!FrmAtelier::recentPoems().contains(paths[3]));
+    QCOMPARE(m_window->filePath(), paths[4]);
 }
 
 QTEST_MAIN(TestFrmAtelier)

@@ -417,11 +417,11 @@ private slots:
         const QStringList lines = fileLines(f.optionsPath());
         // Sixteen lines, then the later choices and the window's size, each
         // ended by CR LF.
-        QCOMPARE(lines.size(), 23);
-        QCOMPARE(lines.mid(16, 4),
-                 (QStringList {"Genre rime:Toutes", "Ordre alpha:0", "Sans attente:0", "Apparence bureau:0"}));
-        QVERIFY(lines[20].startsWith(QStringLiteral("Taille fenêtre:%1x").arg(w.designSize().width())));
-        QCOMPARE(lines[21], QStringLiteral("Fenêtre agrandie:0"));
+        QCOMPARE(lines.size(), 25);
+        QCOMPARE(lines.mid(16, 6), (QStringList {"Genre rime:Toutes", "Ordre alpha:0", "Sans attente:0",
+                                                 "Apparence bureau:0", "Alertes atelier:111111", "Poèmes récents:"}));
+        QVERIFY(lines[22].startsWith(QStringLiteral("Taille fenêtre:%1x").arg(w.designSize().width())));
+        QCOMPARE(lines[23], QStringLiteral("Fenêtre agrandie:0"));
         QCOMPARE(lines.mid(0, 6), (QStringList {"Theme:2", "Enreg opt:1", "Doublons:1", "AffichMess:0", "OrthoON:0",
                                                 "LettrePM:1"}));
         QCOMPARE(lines.mid(10, 6), (QStringList {"Rimes exactes:1", "Rimes approch:1", "Terminai mots:0",

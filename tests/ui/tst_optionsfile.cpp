@@ -48,7 +48,8 @@ private slots:
         preferences.theme = 0;
         const QByteArray bytes = OptionsFile::compose(preferences, SearchOptions {});
         const QStringList extra {QStringLiteral("Genre rime:Toutes"), QStringLiteral("Ordre alpha:0"), QStringLiteral("Sans attente:0"),
-                                 QStringLiteral("Apparence bureau:0"), QStringLiteral("Fenêtre agrandie:0")};
+                                 QStringLiteral("Apparence bureau:0"), QStringLiteral("Alertes atelier:111111"),
+                                 QStringLiteral("Poèmes récents:"), QStringLiteral("Fenêtre agrandie:0")};
         QCOMPARE(bytes, TextCodec::toWindows1252((kDefaultLines + extra).join(QStringLiteral("\r\n"))
                                                  + QStringLiteral("\r\n")));
         // "é" is one byte, the file ends with CR LF.
@@ -74,6 +75,8 @@ private slots:
         QCOMPARE(preferences->showDuplicates, 1);
         QCOMPARE(preferences->alphabeticalOrder, 0);
         QCOMPARE(preferences->resultsAtOnce, 0);
+        QCOMPARE(preferences->atelierWarnings, QStringLiteral("111111"));
+        QVERIFY(preferences->recentPoems.isEmpty());
         QVERIFY(OptionsFile::readSearchOptions(path()).complete());
         QCOMPARE(OptionsFile::readWindowSize(path()), MainWindowSize {});
 
@@ -110,6 +113,41 @@ private slots:
         early[7] = QStringLiteral("Ordre alpha:1");
         writeFile(path(), early);
         QCOMPARE(OptionsFile::readPreferences(path())->alphabeticalOrder, 0);
+    }
+
+    // The workbench's six check flags come back as written; anything but six
+    // "0"/"1" leaves every check on.
+    void atelierWarningsRoundTrip()
+    {
+        AppPreferences preferences;
+        preferences.atelierWarnings = QStringLiteral("101001");
+        QVERIFY(OptionsFile::write(path(), preferences, SearchOptions {}));
+        QCOMPARE(OptionsFile::readPreferences(path())->atelierWarnings, QStringLiteral("101001"));
+        for (const char *bad : {"Alertes atelier:10100", "Alertes atelier:1010011", "Alertes atelier:10a001",
+                                "Alertes atelier:"}) {
+            writeFile(path(), kDefaultLines + QStringList {QString::fromUtf8(bad)});
+            QVERIFY2(OptionsFile::readPreferences(path())->atelierWarnings == QStringLiteral("111111"), bad);
+        }
+    }
+
+    // Paths the file cannot carry whole (a tab, a line end, a character
+    // outside its encoding) are left out rather than written damaged; at
+    // most five are kept, without repeats.
+    void recentPoemsRoundTrip()
+    {
+        AppPreferences preferences;
+        preferences.recentPoems = {QStringLiteral("/home/léa/Poèmes/automne.txt"), QStringLiteral("/tmp/a\tb.txt"),
+                                   QStringLiteral("/tmp/\u0436.txt"), QStringLiteral("/tmp/1.txt"),
+                                   QStringLiteral("/tmp/1.txt"), QStringLiteral("/tmp/2.txt"),
+                                   QStringLiteral("/tmp/3.txt"), QStringLiteral("/tmp/4.txt"),
+                                   QStringLiteral("/tmp/5.txt")};
+        QVERIFY(OptionsFile::write(path(), preferences, SearchOptions {}));
+        QCOMPARE(OptionsFile::readPreferences(path())->recentPoems,
+                 (QStringList {QStringLiteral("/home/léa/Poèmes/automne.txt"), QStringLiteral("/tmp/1.txt"),
+                               QStringLiteral("/tmp/2.txt"), QStringLiteral("/tmp/3.txt"),
+                               QStringLiteral("/tmp/4.txt")}));
+        writeFile(path(), kDefaultLines + QStringList {QStringLiteral("Poèmes récents:\t\t/tmp/x.txt\t")});
+        QCOMPARE(OptionsFile::readPreferences(path())->recentPoems, QStringList {QStringLiteral("/tmp/x.txt")});
     }
 
     void roundTrip()

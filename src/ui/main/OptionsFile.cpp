@@ -4,6 +4,7 @@
 #include "lexicon/TextCodec.h"
 #include "search/RhymeGenre.h"
 
+#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace {
@@ -53,6 +54,10 @@ constexpr int kFixedLines = 16;
 const QString kAlphabeticalKey = QStringLiteral("Ordre alpha:");
 const QString kAtOnceKey = QStringLiteral("Sans attente:");
 const QString kDesktopLookKey = QStringLiteral("Apparence bureau:");
+const QString kAtelierWarningsKey = QStringLiteral("Alertes atelier:");
+const QString kRecentPoemsKey = QStringLiteral("Po\u00E8mes r\u00E9cents:");
+constexpr int kRecentPoemsKept = 5;
+const QChar kPathSeparator = u'\t';
 const QString kWindowSizeKey = QStringLiteral("Taille fen\u00EAtre:");
 const QString kMaximisedKey = QStringLiteral("Fen\u00EAtre agrandie:");
 
@@ -74,6 +79,52 @@ int keyedFlag(const QStringList &lines, const QString &key, int defaultValue)
     if (value == QStringLiteral("1"))
         return 1;
     return defaultValue;
+}
+
+// Six "0"/"1" characters, else every check on.
+QString keyedWarningFlags(const QStringList &lines, const QString &key, const QString &defaultValue)
+{
+    static const QRegularExpression sixFlags(QStringLiteral("^[01]{6}$"));
+    const auto value = keyedValue(lines, key);
+    if (value && sixFlags.match(*value).hasMatch())
+        return *value;
+    return defaultValue;
+}
+
+// A path goes in the file only when the file's encoding keeps it whole and
+// nothing in it could be taken for the separator or a line end.
+bool writablePath(const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    for (const QChar c : path) {
+        if (c == kPathSeparator || c == u'\r' || c == u'\n' || TextCodec::windows1252Code(c) < 0)
+            return false;
+    }
+    return true;
+}
+
+QStringList recentPoems(const QStringList &lines)
+{
+    QStringList paths;
+    const auto value = keyedValue(lines, kRecentPoemsKey);
+    if (!value)
+        return paths;
+    for (const QString &path : value->split(kPathSeparator, Qt::SkipEmptyParts)) {
+        if (!paths.contains(path))
+            paths << path;
+    }
+    return paths.mid(0, kRecentPoemsKept);
+}
+
+QString recentPoemsValue(const QStringList &paths)
+{
+    QStringList kept;
+    for (const QString &path : paths) {
+        if (writablePath(path) && !kept.contains(path))
+            kept << path;
+    }
+    return kept.mid(0, kRecentPoemsKept).join(kPathSeparator);
 }
 
 QString flag(bool value)
@@ -137,6 +188,8 @@ std::optional<AppPreferences> readPreferences(const QString &filePath)
     preferences.alphabeticalOrder = keyedFlag(*lines, kAlphabeticalKey, preferences.alphabeticalOrder);
     preferences.resultsAtOnce = keyedFlag(*lines, kAtOnceKey, preferences.resultsAtOnce);
     preferences.desktopLook = keyedFlag(*lines, kDesktopLookKey, preferences.desktopLook);
+    preferences.atelierWarnings = keyedWarningFlags(*lines, kAtelierWarningsKey, preferences.atelierWarnings);
+    preferences.recentPoems = recentPoems(*lines);
     return preferences;
 }
 
@@ -234,6 +287,8 @@ QByteArray compose(const AppPreferences &preferences, const SearchOptions &searc
         kAlphabeticalKey + QString::number(preferences.alphabeticalOrder),
         kAtOnceKey + QString::number(preferences.resultsAtOnce),
         kDesktopLookKey + QString::number(preferences.desktopLook),
+        kAtelierWarningsKey + preferences.atelierWarnings,
+        kRecentPoemsKey + recentPoemsValue(preferences.recentPoems),
     };
     QStringList all = lines;
     if (!windowSize.isEmpty())

@@ -1,5 +1,6 @@
 #include "ui/windows/FrmAtelier.h"
 
+#include "ui/windows/AtelierWarnings.h"
 #include "ui/windows/LookColours.h"
 #include "lexicon/AppGlobals.h"
 #include "ui/windows/PoemGutter.h"
@@ -12,6 +13,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QShortcut>
@@ -40,7 +42,10 @@ FrmAtelier::FrmAtelier(const QString &recoveryFolder, QWidget *parent)
     m_recoveryTimer.setSingleShot(true);
     m_recoveryTimer.setInterval(RecoveryDelayMs);
     connect(&m_recoveryTimer, &QTimer::timeout, this, &FrmAtelier::writeRecoveryNow);
+    m_scansion.scanner().setOptions(AtelierWarnings::fromFlags(AppGlobals::instance().preferences.atelierWarnings));
     m_scansion.setLines({QString()});
+    buildWarningsMenu();
+    buildRecentMenu();
     showTitle();
 }
 
@@ -92,10 +97,20 @@ void FrmAtelier::build()
     CmdFerme = new SkinnedButton(QStringLiteral("Fermer"), this);
     CmdRime = new SkinnedButton(QStringLiteral("Chercher une rime"), this);
     CmdRime->setToolTip(QStringLiteral("Chercher dans la fenêtre principale une rime au dernier mot du vers (Ctrl+R)"));
-    for (SkinnedButton *button : {CmdNouveau, CmdOuvrir, CmdEnregistrer, CmdEnregistrerSous})
-        buttons->addWidget(button);
+    CmdRecents = new SkinnedButton(QStringLiteral("\u25BE"), this);
+    CmdRecents->setToolTip(QStringLiteral("Poèmes récents"));
+    CmdRecents->setFixedWidth(24);
+    buttons->addWidget(CmdNouveau);
+    buttons->addWidget(CmdOuvrir);
+    buttons->addSpacing(-4);
+    buttons->addWidget(CmdRecents);
+    buttons->addWidget(CmdEnregistrer);
+    buttons->addWidget(CmdEnregistrerSous);
     buttons->addSpacing(20);
     buttons->addWidget(CmdRime);
+    CmdAlertes = new SkinnedButton(QStringLiteral("Alertes"), this);
+    CmdAlertes->setToolTip(QStringLiteral("Choisir les règles classiques que l'atelier signale"));
+    buttons->addWidget(CmdAlertes);
     buttons->addStretch();
     buttons->addWidget(CmdFerme);
     layout->addLayout(buttons);
@@ -120,6 +135,8 @@ void FrmAtelier::build()
     status->addWidget(LblSecours);
     layout->addLayout(status);
 
+    TxtPoeme->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(TxtPoeme, &QWidget::customContextMenuRequested, this, &FrmAtelier::showEditorMenu);
     connect(TxtPoeme->document(), &QTextDocument::contentsChange, this, &FrmAtelier::onContentsChange);
     connect(TxtPoeme, &QPlainTextEdit::cursorPositionChanged, this, &FrmAtelier::showCurrentLineState);
     connect(TxtPoeme->document(), &QTextDocument::modificationChanged, this, &FrmAtelier::showTitle);
@@ -195,6 +212,7 @@ bool FrmAtelier::openFile(const QString &path)
 {
     const PoemFile::ReadResult poem = PoemFile::read(path);
     if (!poem.ok) {
+        forgetRecent(path);
         tell(poem.error);
         return false;
     }
@@ -202,6 +220,7 @@ bool FrmAtelier::openFile(const QString &path)
         return false;
     m_path = path;
     loadText(poem.text);
+    rememberRecent(path);
     return true;
 }
 
@@ -244,6 +263,7 @@ bool FrmAtelier::saveAs(const QString &path)
         return false;
     }
     m_path = path;
+    rememberRecent(path);
     m_recoveryTimer.stop();
     m_recovery.discard();
     TxtPoeme->document()->setModified(false);
@@ -326,4 +346,144 @@ void FrmAtelier::replaceLastWord(const QString &word)
     }
     cursor.insertText(word);
     TxtPoeme->setTextCursor(cursor);
+}
+
+// One checkable action per check, ticked as the options stand.
+void FrmAtelier::buildWarningsMenu()
+{
+    MnuAlertes = new QMenu(this);
+    MnuAlertes->setObjectName(QStringLiteral("MnuAlertes"));
+    const VerseOptions &options = m_scansion.scanner().options();
+    for (const AtelierWarnings::Check &check : AtelierWarnings::checks()) {
+        QAction *action = MnuAlertes->addAction(check.caption);
+        action->setCheckable(true);
+        action->setChecked(options.*(check.option));
+        connect(action, &QAction::toggled, this, [this, option = check.option](bool on) {
+            VerseOptions changed = m_scansion.scanner().options();
+            changed.*option = on;
+            setVerseOptions(changed);
+        });
+    }
+    connect(CmdAlertes, &QPushButton::clicked, this, [this] {
+        MnuAlertes->popup(CmdAlertes->mapToGlobal(QPoint(0, CmdAlertes->height())));
+    });
+}
+
+void FrmAtelier::setVerseOptions(const VerseOptions &options)
+{
+    m_scansion.scanner().setOptions(options);
+    AppGlobals::instance().preferences.atelierWarnings = AtelierWarnings::toFlags(options);
+    const QList<QAction *> actions = MnuAlertes->actions();
+    const QList<AtelierWarnings::Check> &checks = AtelierWarnings::checks();
+    for (qsizetype i = 0; i < actions.size() && i < checks.size(); ++i) {
+        const QSignalBlocker blocker(actions[i]);
+        actions[i]->setChecked(options.*(checks[i].option));
+    }
+    showNewFigures();
+}
+
+void FrmAtelier::showNewFigures()
+{
+    m_scansion.refresh();
+    Gutter->update();
+    showCurrentLineState();
+}
+
+void FrmAtelier::showEditorMenu(const QPoint &point)
+{
+    std::unique_ptr<QMenu> menu(TxtPoeme->createStandardContextMenu(point));
+    addWordCountActions(menu.get(), TxtPoeme->cursorForPosition(point).position());
+    menu->exec(TxtPoeme->viewport()->mapToGlobal(point));
+}
+
+void FrmAtelier::addWordCountActions(QMenu *menu, int position)
+{
+    const QTextBlock block = TxtPoeme->document()->findBlock(position);
+    const int line = block.blockNumber();
+    const QList<PoemLine> &lines = m_scansion.scanner().lines();
+    if (!block.isValid() || line >= lines.size())
+        return;
+    const int column = position - block.position();
+    const QList<ScannedWord> &words = lines.at(line).scan.words;
+    for (int index = 0; index < words.size(); ++index) {
+        const ScannedWord &word = words.at(index);
+        if (column < word.start || column > word.start + word.text.size())
+            continue;
+        if (!word.ambiguous())
+            return;
+        QAction *first = menu->actions().isEmpty() ? nullptr : menu->actions().first();
+        QList<QAction *> added;
+        const bool chosenByPoet = m_scansion.scanner().overrides().contains({line, index});
+        for (const int count : word.counts) {
+            const QString caption = word.text + QStringLiteral(" : ")
+                + (count == 1 ? QStringLiteral("1 syllabe") : QStringLiteral("%1 syllabes").arg(count));
+            auto *action = new QAction(caption, menu);
+            action->setCheckable(true);
+            action->setChecked(chosenByPoet && word.chosen == count);
+            connect(action, &QAction::triggered, this, [this, line, index, count] { chooseWordCount(line, index, count); });
+            added << action;
+        }
+        auto *usual = new QAction(QStringLiteral("Compte habituel"), menu);
+        usual->setCheckable(true);
+        usual->setChecked(!chosenByPoet);
+        connect(usual, &QAction::triggered, this, [this, line, index] { chooseWordCount(line, index, 0); });
+        added << usual;
+        menu->insertActions(first, added);
+        if (first)
+            menu->insertSeparator(first);
+        return;
+    }
+}
+
+void FrmAtelier::chooseWordCount(int line, int word, int count)
+{
+    m_scansion.scanner().setOverride(line, word, count);
+    showNewFigures();
+}
+
+QStringList FrmAtelier::recentPoems()
+{
+    return AppGlobals::instance().preferences.recentPoems;
+}
+
+void FrmAtelier::buildRecentMenu()
+{
+    MnuRecents = new QMenu(this);
+    MnuRecents->setObjectName(QStringLiteral("MnuRecents"));
+    connect(MnuRecents, &QMenu::aboutToShow, this, &FrmAtelier::fillRecentMenu);
+    connect(CmdRecents, &QPushButton::clicked, this, [this] {
+        MnuRecents->popup(CmdRecents->mapToGlobal(QPoint(0, CmdRecents->height())));
+    });
+    fillRecentMenu();
+}
+
+// Read again each time: another workbench window may have opened a poem since.
+void FrmAtelier::fillRecentMenu()
+{
+    MnuRecents->clear();
+    const QStringList paths = recentPoems();
+    for (const QString &path : paths) {
+        QAction *action = MnuRecents->addAction(QFileInfo(path).fileName());
+        action->setToolTip(path);
+        action->setData(path);
+        connect(action, &QAction::triggered, this, [this, path] { openFile(path); });
+    }
+    if (paths.isEmpty())
+        MnuRecents->addAction(QStringLiteral("Aucun poème récent"))->setEnabled(false);
+    MnuRecents->setToolTipsVisible(true);
+}
+
+void FrmAtelier::rememberRecent(const QString &path)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    QStringList &paths = AppGlobals::instance().preferences.recentPoems;
+    paths.removeAll(absolute);
+    paths.prepend(absolute);
+    while (paths.size() > RecentPoemsKept)
+        paths.removeLast();
+}
+
+void FrmAtelier::forgetRecent(const QString &path)
+{
+    AppGlobals::instance().preferences.recentPoems.removeAll(QFileInfo(path).absoluteFilePath());
 }

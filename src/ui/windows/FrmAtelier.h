@@ -13,6 +13,7 @@
 
 class PoemGutter;
 class QLabel;
+class QMenu;
 class QPlainTextEdit;
 class SkinnedButton;
 
@@ -40,6 +41,16 @@ public:
     // the line that asked.
     void replaceLastWord(const QString &word);
 
+    // The classical checks switched on or off, applied at once and kept in
+    // the preferences for the next session.
+    void setVerseOptions(const VerseOptions &options);
+    // The word counts the word at this document position allows, as actions
+    // of the menu (none for a word with a single reading).
+    void addWordCountActions(QMenu *menu, int position);
+    // The poems last opened or saved, the latest first, kept in the preferences.
+    static constexpr int RecentPoemsKept = 5;
+    static QStringList recentPoems();
+
     QString filePath() const { return m_path; }
     bool isModified() const;
     const PoemScansion &scansion() const { return m_scansion; }
@@ -63,6 +74,10 @@ public:
     SkinnedButton *CmdEnregistrerSous = nullptr;
     SkinnedButton *CmdFerme = nullptr;
     SkinnedButton *CmdRime = nullptr;
+    SkinnedButton *CmdAlertes = nullptr;
+    SkinnedButton *CmdRecents = nullptr;
+    QMenu *MnuRecents = nullptr;
+    QMenu *MnuAlertes = nullptr;
 
 signals:
     // The genre is "m", "f" or empty; syllables 0 when any count will do.
@@ -79,6 +94,14 @@ private:
     bool settleUnsavedChanges();
     void loadText(const QString &text);
     void askToOpen();
+    void buildWarningsMenu();
+    void showEditorMenu(const QPoint &point);
+    void chooseWordCount(int line, int word, int count);
+    void showNewFigures();
+    void buildRecentMenu();
+    void fillRecentMenu();
+    void rememberRecent(const QString &path);
+    void forgetRecent(const QString &path);
 
     PoemScansion m_scansion;
     PoemRecovery m_recovery;
