@@ -59,7 +59,8 @@ MuteEnding MuteEndingOf(const QString &word, bool verb)
     auto afterVowel = [&](int cut) { return w.size() > cut && IsVowelLetter(w[w.size() - cut - 1]) && !(w.size() > cut + 1 && w[w.size() - cut - 1] == QLatin1Char('u') && (w[w.size() - cut - 2] == QLatin1Char('q') || w[w.size() - cut - 2] == QLatin1Char('g'))); };
     if (verb && w.size() > 3 && w.endsWith(QLatin1String("ent")))
         return afterVowel(3) ? MuteEnding::None : MuteEnding::Ent;
-    if (w.size() >= 2 && w.endsWith(QLatin1String("es")))
+    // "es" alone is the verb, its e said [è]: not a mute ending.
+    if (w.size() > 2 && w.endsWith(QLatin1String("es")))
         return afterVowel(2) ? MuteEnding::None : MuteEnding::Es;
     if (w.endsWith(QLatin1Char('e')))
         return afterVowel(1) ? MuteEnding::None : MuteEnding::E;

@@ -26,6 +26,8 @@ private slots:
         // -es and the -ent of verbs count inside the line, before a vowel too.
         QTest::newRow("suivent, indolents") << "suivent, indolents" << 5;
         QTest::newRow("-es inside") << "les roses et les lys" << 6;
+        // the e of "es" is its only vowel, said [è], never mute
+        QTest::newRow("es before a consonant") << "tu es venu" << 4;
         QTest::newRow("-ent at the end") << "ils aiment" << 2;
         // Punctuation does not stop elision.
         QTest::newRow("rage ! ô") << "\u00D4 rage ! \u00F4 d\u00E9sespoir ! \u00F4 vieillesse ennemie !" << 12;
