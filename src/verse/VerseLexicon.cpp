@@ -29,16 +29,18 @@ VerseLexicon::VerseLexicon(const WordList &words)
     const int count = words.recordCount();
     m_entries.reserve(count);
     for (int i = 0; i < count; ++i) {
-        const QString form = words.headword(i).toLower();
+        // Field by field from the stored bytes: the list is never decoded whole.
+        const QString headword = words.headword(i);
+        const QString form = headword.toLower();
         if (form.isEmpty())
             continue;
         VerseEntry entry;
         entry.syllables = words.syllableCount(i);
-        entry.exactSound = words.exactSound(i).toString();
-        entry.approxSound = words.approxSound(i).toString();
-        entry.categories = words.categories(i).toString();
+        entry.exactSound = words.exactSoundText(i);
+        entry.approxSound = words.approxSoundText(i);
+        entry.categories = words.categoriesText(i);
         entry.conjugated = words.isConjugated(i) != 0;
-        entry.genre = RhymeGenreOf(words, i);
+        entry.genre = RhymeGenreOf(headword, entry.exactSound, entry.categories);
         m_entries[form].append(entry);
     }
     QFile file(QStringLiteral(":/items/h_aspire.txt"));
