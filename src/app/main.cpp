@@ -7,6 +7,7 @@
 #include "lexicon/SingleInstance.h"
 #include "ui/main/FrmDisplay.h"
 #include "ui/main/OptionsFile.h"
+#include "ui/windows/LookColours.h"
 #include "ui/windows/FrmAtelier.h"
 #include "ui/windows/FrmCharge.h"
 
@@ -147,6 +148,7 @@ int main(int argc, char *argv[])
     }
 
     globals.preferences = readPreferencesOrDefaults(globals.appDir, globals.settingsDir);
+    Look::applyApplicationPalette();
 
     LexiconData &data = LexiconData::instance();
     auto *loading = new FrmCharge(data, InternalErrorReport::instance(), globals.appDir);

@@ -98,7 +98,7 @@ private slots:
         QWidget main;
         FrmOption window(preferences, &main);
         QTRY_VERIFY(window.isVisible());
-        QCOMPARE(window.ChkBureau->text(), QStringLiteral("Utiliser l'apparence du bureau"));
+        QCOMPARE(window.ChkBureau->text(), QStringLiteral("Utiliser l'apparence du &bureau"));
         QVERIFY(!window.ChkBureau->isChecked());
         QTest::mouseClick(window.ChkBureau, Qt::LeftButton, {}, QPoint(6, window.ChkBureau->height() / 2));
         QCOMPARE(preferences.desktopLook, 1);
@@ -151,6 +151,20 @@ private slots:
         FrmDisplayFixture designed;
         FrmDisplay &own = designed.open();
         QCOMPARE(MainWindowLook::backgroundColour(own.Lst[1]), MainWindowLook::kListOn);
+    }
+
+    // A dark desktop cannot darken the design's boxes: in the program's own
+    // dress the application goes back to its style's light palette.
+    void designKeepsLightPaletteOnDarkDesktop()
+    {
+        QApplication::setPalette(darkPalette());
+        setDesktopLook(true);
+        Look::applyApplicationPalette();
+        QCOMPARE(QApplication::palette().color(QPalette::Base), darkPalette().color(QPalette::Base));
+        setDesktopLook(false);
+        Look::applyApplicationPalette();
+        QVERIFY(QApplication::palette().color(QPalette::Base).lightness() > 200);
+        QVERIFY(QApplication::palette().color(QPalette::Window).lightness() > 180);
     }
 
 private:

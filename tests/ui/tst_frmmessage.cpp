@@ -21,10 +21,10 @@ private slots:
                                 "  - La terminaison de ce mot est peut-être mal\n"
                                 "    orthographiée ou peu courante.\n"
                                 "  - Essayez d'élargir les options de recherche."));
-        QCOMPARE(window.ChkOpt->text(), QStringLiteral("Cochez cette"));
+        QCOMPARE(window.ChkOpt->text(), QStringLiteral("&Cochez cette"));
         QCOMPARE(window.LblInfosDec->text().split(QLatin1Char('\n')),
                  (QStringList {"case pour ne", "plus afficher", "les messages", "d'information", "secondaire."}));
-        QCOMPARE(window.CmdFermer->text(), QStringLiteral("  Fermer "));
+        QCOMPARE(window.CmdFermer->text(), QStringLiteral("  &Fermer "));
         QVERIFY(!window.ChkOpt->isChecked());
         // Opening changes no preference.
         QCOMPARE(AppGlobals::instance().preferences.showSecondaryMessages, 1);

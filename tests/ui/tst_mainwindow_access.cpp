@@ -2,6 +2,7 @@
 // offers has a name to be read aloud, and F1 and Ctrl+Q reach the help and
 // the Quitter button.
 #include "FrmDisplayFixture.h"
+#include "VisibleControls.h"
 #include "ui/main/HelpIcon.h"
 #include "ui/main/MainWindowAccess.h"
 #include "ui/windows/WindowChrome.h"
@@ -17,30 +18,12 @@
 #include <QSet>
 #include <QSignalSpy>
 
-namespace {
-// The controls inside the window's own area that a user can click or reach
-// with the keyboard; the helpers parked out of sight are left out.
-QList<QWidget *> visibleControls(QWidget &window)
-{
-    QList<QWidget *> controls;
-    for (QWidget *w : window.findChildren<QWidget *>()) {
-        const bool control = w->focusPolicy() != Qt::NoFocus || qobject_cast<QAbstractButton *>(w)
-            || qobject_cast<HoverPicture *>(w);
-        const QRect area(w->mapTo(&window, QPoint(0, 0)), w->size());
-        if (control && w->isVisible() && window.rect().intersects(area) && !w->inherits("QScrollBar")
-            && w->parentWidget() && !w->parentWidget()->inherits("QAbstractScrollArea"))
-            controls.append(w);
-    }
-    return controls;
-}
-} // namespace
 
 class TstMainWindowAccess : public QObject {
     Q_OBJECT
 private slots:
     void everyControlHasANameToBeRead();
     void pictureButtonsAreNamedInFrench();
-    void namesComeFromTooltipsAndCaptions();
     void keysReachHelpAndQuit();
     void tabGoesFromInputToOptionsListsAndButtons();
     void mnemonicsAreUniqueAndUndrawn();
@@ -79,23 +62,6 @@ void TstMainWindowAccess::pictureButtonsAreNamedInFrench()
     QCOMPARE(name(w.ChkOrtho), QStringLiteral("Vérifier automatiquement l'orthographe du mot"));
     QCOMPARE(QAccessible::queryAccessibleInterface(w.CmdAp)->text(QAccessible::Description),
              QStringLiteral("À propos de Versalune"));
-}
-
-void TstMainWindowAccess::namesComeFromTooltipsAndCaptions()
-{
-    QWidget root;
-    auto *captioned = new QPushButton(QStringLiteral("&Copier"), &root);
-    auto *tipped = new QLineEdit(&root);
-    tipped->setToolTip(QStringLiteral("Le mot"));
-    auto *named = new QPushButton(QStringLiteral("X"), &root);
-    named->setAccessibleName(QStringLiteral("Fermer"));
-    auto *label = new QLabel(QStringLiteral("texte"), &root);
-    NameControlsFromTheirTexts(&root);
-    QCOMPARE(captioned->accessibleName(), QStringLiteral("Copier"));
-    QCOMPARE(tipped->accessibleName(), QStringLiteral("Le mot"));
-    QCOMPARE(tipped->accessibleDescription(), QStringLiteral("Le mot"));
-    QCOMPARE(named->accessibleName(), QStringLiteral("Fermer"));
-    QVERIFY(label->accessibleName().isEmpty()); // a caption is no control
 }
 
 void TstMainWindowAccess::keysReachHelpAndQuit()

@@ -145,6 +145,7 @@ void FrmDisplay::setMaximised(bool maximised)
     ImgMax2->setPictures(Chrome::picture(maximised ? Chrome::Picture::Restore : Chrome::Picture::Maximise, false),
                          Chrome::picture(maximised ? Chrome::Picture::Restore : Chrome::Picture::Maximise, true));
     ImgMax2->setToolTip(maximised ? QStringLiteral("Restaurer") : QStringLiteral("Agrandir"));
+    ImgMax2->setAccessibleName(ImgMax2->toolTip());
     if (m_sizeGrip)
         m_sizeGrip->setVisible(!maximised);
 }

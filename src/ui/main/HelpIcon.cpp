@@ -6,4 +6,5 @@ HelpIcon::HelpIcon(QWidget *parent)
     : HoverPicture(MainPictures::helpIcon(false), MainPictures::helpIcon(true), parent)
 {
     setToolTip(QStringLiteral("Plus d'info"));
+    setAccessibleName(QStringLiteral("Aide"));
 }

@@ -2,7 +2,7 @@
 
 #include "ui/main/FrmDisplay.h"
 #include "ui/main/HelpIcon.h"
-#include "ui/windows/WindowChrome.h"
+#include "ui/windows/AccessibleNames.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -33,32 +33,7 @@ QString spoken(QString caption)
     return caption.trimmed();
 }
 
-bool isControl(const QWidget *w)
-{
-    return w->focusPolicy() != Qt::NoFocus || qobject_cast<const QAbstractButton *>(w)
-        || qobject_cast<const HoverPicture *>(w);
-}
 } // namespace
-
-void NameControlsFromTheirTexts(QWidget *root)
-{
-    for (QWidget *w : root->findChildren<QWidget *>()) {
-        if (!isControl(w))
-            continue;
-        const QString tip = w->toolTip().trimmed();
-        if (w->accessibleDescription().isEmpty() && !tip.isEmpty())
-            w->setAccessibleDescription(tip);
-        if (!w->accessibleName().isEmpty())
-            continue;
-        QString name = tip;
-        if (const auto *button = qobject_cast<const QAbstractButton *>(w); button && !button->text().trimmed().isEmpty())
-            name = QString(button->text()).remove(QLatin1Char('&')).trimmed();
-        if (name.isEmpty() && qobject_cast<const HelpIcon *>(w))
-            name = QStringLiteral("Aide");
-        if (!name.isEmpty())
-            w->setAccessibleName(name);
-    }
-}
 
 void NameMainWindowControls(FrmDisplay &w)
 {

@@ -11,10 +11,6 @@ class QWidget;
 // caption (without the "&" of its key).
 void NameMainWindowControls(FrmDisplay &window);
 
-// Names the controls under root that have none yet, from their tooltip or
-// caption; the tooltip also becomes the description.
-void NameControlsFromTheirTexts(QWidget *root);
-
 // F1 opens the help; Ctrl+Q quits the way the Quitter button does.
 void AddMainWindowKeys(FrmDisplay &window);
 

@@ -1,4 +1,5 @@
 #include "ui/windows/FrmAtelier.h"
+#include "ui/windows/AccessibleNames.h"
 
 #include "ui/windows/AtelierWarnings.h"
 #include "ui/windows/LookColours.h"
@@ -46,6 +47,8 @@ FrmAtelier::FrmAtelier(const QString &recoveryFolder, QWidget *parent)
     m_scansion.setLines({QString()});
     buildWarningsMenu();
     buildRecentMenu();
+    NameControlsFromTheirTexts(this);
+    Look::fitToDesktop(this, kTitleHeight);
     showTitle();
 }
 
@@ -90,15 +93,16 @@ void FrmAtelier::build()
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, kTitleHeight + 8, 10, 10);
     auto *buttons = new QHBoxLayout;
-    CmdNouveau = new SkinnedButton(QStringLiteral("Nouveau"), this);
-    CmdOuvrir = new SkinnedButton(QStringLiteral("Ouvrir"), this);
-    CmdEnregistrer = new SkinnedButton(QStringLiteral("Enregistrer"), this);
-    CmdEnregistrerSous = new SkinnedButton(QStringLiteral("Enregistrer sous"), this);
-    CmdFerme = new SkinnedButton(QStringLiteral("Fermer"), this);
-    CmdRime = new SkinnedButton(QStringLiteral("Chercher une rime"), this);
+    CmdNouveau = new SkinnedButton(QStringLiteral("&Nouveau"), this);
+    CmdOuvrir = new SkinnedButton(QStringLiteral("&Ouvrir"), this);
+    CmdEnregistrer = new SkinnedButton(QStringLiteral("&Enregistrer"), this);
+    CmdEnregistrerSous = new SkinnedButton(QStringLiteral("Enregistrer &sous"), this);
+    CmdFerme = new SkinnedButton(QStringLiteral("&Fermer"), this);
+    CmdRime = new SkinnedButton(QStringLiteral("Chercher une &rime"), this);
     CmdRime->setToolTip(QStringLiteral("Chercher dans la fenêtre principale une rime au dernier mot du vers (Ctrl+R)"));
     CmdRecents = new SkinnedButton(QStringLiteral("\u25BE"), this);
     CmdRecents->setToolTip(QStringLiteral("Poèmes récents"));
+    CmdRecents->setAccessibleName(CmdRecents->toolTip());
     CmdRecents->setFixedWidth(24);
     buttons->addWidget(CmdNouveau);
     buttons->addWidget(CmdOuvrir);
@@ -108,7 +112,7 @@ void FrmAtelier::build()
     buttons->addWidget(CmdEnregistrerSous);
     buttons->addSpacing(20);
     buttons->addWidget(CmdRime);
-    CmdAlertes = new SkinnedButton(QStringLiteral("Alertes"), this);
+    CmdAlertes = new SkinnedButton(QStringLiteral("&Alertes"), this);
     CmdAlertes->setToolTip(QStringLiteral("Choisir les règles classiques que l'atelier signale"));
     buttons->addWidget(CmdAlertes);
     buttons->addStretch();
@@ -117,6 +121,8 @@ void FrmAtelier::build()
 
     TxtPoeme = new QPlainTextEdit(this);
     TxtPoeme->setObjectName(QStringLiteral("TxtPoeme"));
+    TxtPoeme->setAccessibleName(QStringLiteral("Poème"));
+    TxtPoeme->setAccessibleDescription(QStringLiteral("Le texte du poème, un vers par ligne"));
     TxtPoeme->setLineWrapMode(QPlainTextEdit::NoWrap);
     QFont font = TxtPoeme->font();
     font.setPointSize(12);

@@ -1,4 +1,5 @@
 #include "ui/windows/FrmCharge.h"
+#include "ui/windows/AccessibleNames.h"
 
 #include "lexicon/AppGlobals.h"
 #include "ui/windows/FrmZErr.h"
@@ -62,9 +63,10 @@ FrmCharge::FrmCharge(LexiconData &data, InternalErrorReport &errors, const QStri
     ImgA->setGeometry(twips(kBarLeft), twips(kBarTop), twips(kBarWidth), twips(kBarHeight));
     ImgA->setStyleSheet(QStringLiteral("border: 1px solid #5b3fa8; background: white;"));
 
-    CmdEnd = new SkinnedButton(QStringLiteral("Arrêt du programme"), this);
+    CmdEnd = new SkinnedButton(QStringLiteral("&Arrêt du programme"), this);
     CmdEnd->setGeometry(this->width() - 150, twips(kBarTop) + twips(kBarHeight) + 4, 140, 22);
     CmdEnd->hide();
+    NameControlsFromTheirTexts(this);
 
     // Load handler: version line, then the blocks waiting below the window.
     LblVersion->setText(QStringLiteral("Version ") + AppGlobals::appVersion());

@@ -1,4 +1,5 @@
 #include "ui/windows/FrmConseils.h"
+#include "ui/windows/AccessibleNames.h"
 
 #include "ui/windows/LookColours.h"
 #include "lexicon/AppGlobals.h"
@@ -31,6 +32,8 @@ FrmConseils::FrmConseils(QWidget *mainWindow, QWidget *parent)
 {
     WindowParts::setUpSecondaryWindow(this, QStringLiteral("FrmConseils"), QStringLiteral("Quelques conseils pour la recherche"));
     build();
+    NameControlsFromTheirTexts(this);
+    Look::fitToDesktop(this, kTitleHeight);
     WindowParts::placeUpperCentre(this);
     if (m_mainWindow)
         m_mainWindow->setEnabled(false);

@@ -1,4 +1,5 @@
 #include "ui/windows/FrmDicOrtho.h"
+#include "ui/windows/AccessibleNames.h"
 #include "ui/windows/LookColours.h"
 #include "ui/windows/MessageBoxes.h"
 #include "ui/windows/TextFit.h"
@@ -122,13 +123,14 @@ FrmDicOrtho::FrmDicOrtho(const QString &mainWindowText, QWidget *mainWindow, Dat
     T1->setGeometry(4, 4, kContentWidth - 48, 24);
     T1->setMaxLength(SpellingInput::MaxLength);
     T1->setStyleSheet(QStringLiteral("border: none; font-size: 14px;"));
+    T1->setAccessibleName(QStringLiteral("Mot à vérifier"));
     LblLen = new QLabel(Picture1);
     LblLen->setObjectName(QStringLiteral("LblLen"));
     LblLen->setGeometry(kContentWidth - 42, 4, 36, 24);
     LblLen->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     LblLen->setStyleSheet(QStringLiteral("color: #7d6fa3; background: transparent;"));
 
-    CmdGo = new SkinnedButton(QStringLiteral("Chercher"), this);
+    CmdGo = new SkinnedButton(QStringLiteral("&Chercher"), this);
     CmdGo->setObjectName(QStringLiteral("CmdGo"));
     CmdGo->setToolTip(QStringLiteral("Lancer la recherche"));
     CmdGo->setGeometry(kLeft, kTitleHeight + 48, 110, 26);
@@ -138,6 +140,7 @@ FrmDicOrtho::FrmDicOrtho(const QString &mainWindowText, QWidget *mainWindow, Dat
     CmdGoBis->setObjectName(QStringLiteral("CmdGoBis"));
     CmdGoBis->setGeometry(-300, -300, 60, 20);
     CmdGoBis->setDefault(true);
+    CmdGoBis->setFocusPolicy(Qt::NoFocus);
     CmdGoBis->setEnabled(false);
 
     LblSolution = new QLabel(this);
@@ -153,6 +156,7 @@ FrmDicOrtho::FrmDicOrtho(const QString &mainWindowText, QWidget *mainWindow, Dat
     LstMot->setObjectName(QStringLiteral("LstMot"));
     LstMot->setGeometry(kLeft, kTitleHeight + 100, kContentWidth, 134);
     LstMot->setFont(SpellingLook::listFont());
+    LstMot->setAccessibleName(QStringLiteral("Suggestions"));
     LstMot->setStyleSheet(QStringLiteral("QListWidget { background: white; border: 1px solid #7d6fa3; }"));
 
     Chk1 = new QCheckBox(this);
@@ -167,7 +171,7 @@ FrmDicOrtho::FrmDicOrtho(const QString &mainWindowText, QWidget *mainWindow, Dat
     Chk1Caption->setStyleSheet(QStringLiteral("font-size: 11px;"));
     Chk1->setAccessibleName(Chk1Caption->text());
 
-    CmdFermer = new SkinnedButton(QStringLiteral("  Fermer "), this);
+    CmdFermer = new SkinnedButton(QStringLiteral("  &Fermer "), this);
     CmdFermer->setObjectName(QStringLiteral("CmdFermer"));
     CmdFermer->setGeometry(kWidth - 8 - 100, kCloseTop, 100, kCloseHeight);
     CmdFermer->setAutoDefault(false);
@@ -244,6 +248,8 @@ FrmDicOrtho::FrmDicOrtho(const QString &mainWindowText, QWidget *mainWindow, Dat
                                       QStringLiteral("et suggère les"), QStringLiteral("corrections possibles.")}
                              .join(QLatin1Char('\n')));
     m_copyNoticeShown = false;
+    NameControlsFromTheirTexts(this);
+    Look::fitToDesktop(this, kTitleHeight);
     T1->setFocus();
 }
 

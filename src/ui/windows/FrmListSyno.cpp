@@ -1,4 +1,6 @@
 #include "ui/windows/FrmListSyno.h"
+#include "ui/windows/AccessibleNames.h"
+#include "ui/windows/LookColours.h"
 #include "ui/windows/SharpPixmap.h"
 #include "ui/windows/MessageBoxes.h"
 
@@ -116,7 +118,24 @@ FrmListSyno::FrmListSyno(const LexiconData &data, InternalErrorReport &errors, Q
 
     buildPages();
     buildFooter();
+    nameControls();
     load();
+    Look::fitToDesktop(this, 0);
+}
+
+// What a screen reader says for the lists and boxes, which have no caption
+// of their own.
+void FrmListSyno::nameControls()
+{
+    Cbo2->setAccessibleName(QStringLiteral("Mot dont on cherche les synonymes"));
+    if (QLineEdit *edit = Cbo2->lineEdit())
+        edit->setAccessibleName(Cbo2->accessibleName());
+    Lst12->setAccessibleName(QStringLiteral("Mots du dictionnaire des synonymes"));
+    Lst13->setAccessibleName(QStringLiteral("Synonymes"));
+    Lst14->setAccessibleName(QStringLiteral("Mots ayant des homonymes"));
+    Lst15->setAccessibleName(QStringLiteral("Anacycliques"));
+    Lst16->setAccessibleName(QStringLiteral("Palindromes"));
+    NameControlsFromTheirTexts(this);
 }
 
 void FrmListSyno::buildPages()
@@ -135,6 +154,7 @@ void FrmListSyno::buildPages()
     CmdRechercher1->setObjectName(QStringLiteral("CmdRechercher1"));
     CmdRechercher1->setGeometry(-400, -400, 60, 20);
     CmdRechercher1->setDefault(true);
+    CmdRechercher1->setFocusPolicy(Qt::NoFocus);
     Cmd = new QPushButton(this);
     Cmd->setObjectName(QStringLiteral("Cmd"));
     Cmd->setGeometry(-400, -300, 20, 20);
@@ -142,6 +162,7 @@ void FrmListSyno::buildPages()
     Foc = new QLineEdit(QStringLiteral("Foc"), this);
     Foc->setObjectName(QStringLiteral("Foc"));
     Foc->setGeometry(-400, -200, 20, 20);
+    Foc->setFocusPolicy(Qt::NoFocus);
 
     connect(CmdRechercher1, &QPushButton::clicked, this, &FrmListSyno::exactSearch);
     setSearchButtonsEnabled(false);
@@ -162,6 +183,7 @@ QFrame *FrmListSyno::buildTitleBar(QFrame *page, int index, const QString &title
     ImgAide[index]->setPixmap(helpPicture());
     ImgAide[index]->setCursor(Qt::PointingHandCursor);
     ImgAide[index]->setToolTip(QStringLiteral("Aide"));
+    ImgAide[index]->setAccessibleName(QStringLiteral("Aide : ") + title.simplified());
     ImgAide[index]->installEventFilter(this);
     return bar;
 }
@@ -198,7 +220,7 @@ void FrmListSyno::buildSynonymsPage(QFrame *page)
     Lbl5 = makeLabel(frame, QStringLiteral("Lbl5"), QString(), QRect(4, 1, kHalfWidth - 8, 26));
     Lbl5->setStyleSheet(QStringLiteral("border: none; font-weight: bold; color: #221a3a;"));
 
-    CmdRechercher2 = new SkinnedButton(QStringLiteral("Chercher"), page);
+    CmdRechercher2 = new SkinnedButton(QStringLiteral("&Chercher"), page);
     CmdRechercher2->setObjectName(QStringLiteral("CmdRechercher2"));
     CmdRechercher2->setToolTip(QStringLiteral("Lancer la recherche"));
     CmdRechercher2->setGeometry(right, listTop + 70, 120, 28);
@@ -261,8 +283,8 @@ void FrmListSyno::buildWordGamesPage(QFrame *page)
 
 void FrmListSyno::buildFooter()
 {
-    const QStringList captions = {QStringLiteral("Synonymes"), QStringLiteral("Homonymes"),
-                                  QStringLiteral("Anacyclique Palindrome")};
+    const QStringList captions = {QStringLiteral("&Synonymes"), QStringLiteral("&Homonymes"),
+                                  QStringLiteral("&Anacyclique Palindrome")};
     const std::array<int, PageCount> widths = {130, 130, 190};
     int left = kMargin;
     for (int i = 0; i < PageCount; ++i) {
@@ -273,7 +295,7 @@ void FrmListSyno::buildFooter()
         left += widths[i] + 6;
         connect(Cmdn[i], &QPushButton::clicked, this, [this, i] { showPage(i); });
     }
-    CmdFerme = new SkinnedButton(QStringLiteral("Fermer"), this);
+    CmdFerme = new SkinnedButton(QStringLiteral("&Fermer"), this);
     CmdFerme->setObjectName(QStringLiteral("CmdFerme"));
     CmdFerme->setGeometry(kPageWidth - kMargin - 110, kFooterTop, 110, kFooterHeight);
     CmdFerme->setAutoDefault(false);

@@ -60,6 +60,7 @@ protected:
 
 private:
     void buildPages();
+    void nameControls();
     void buildSynonymsPage(QFrame *page);
     void buildHomonymsPage(QFrame *page);
     void buildWordGamesPage(QFrame *page);

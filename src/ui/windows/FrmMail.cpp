@@ -1,4 +1,5 @@
 #include "ui/windows/FrmMail.h"
+#include "ui/windows/AccessibleNames.h"
 #include "ui/windows/LookColours.h"
 #include "ui/windows/MessageBoxes.h"
 
@@ -44,7 +45,7 @@ QLabel *marker(QWidget *parent, QLabel *besideCaption)
     label->setToolTip(QStringLiteral("À remplir"));
     // Measured in the caption's own (bold) font.
     besideCaption->ensurePolished();
-    const int captionWidth = besideCaption->fontMetrics().horizontalAdvance(besideCaption->text()) + 6;
+    const int captionWidth = besideCaption->fontMetrics().horizontalAdvance(QString(besideCaption->text()).remove(QLatin1Char('&'))) + 6;
     label->setGeometry(besideCaption->x() + captionWidth, besideCaption->y() + 1, 16, 16);
     label->hide();
     return label;
@@ -121,7 +122,7 @@ void FrmMail::build()
     Lbl[0]->setGeometry(kLeft, top, kFieldWidth, Lbl[0]->heightForWidth(kFieldWidth));
     Lbl[0]->setStyleSheet(QStringLiteral("color: rgb(30, 50, 100);"));
     top += Lbl[0]->height() + 6;
-    CmdFAQ = new SkinnedButton(QStringLiteral("Voir la FAQ"), this);
+    CmdFAQ = new SkinnedButton(QStringLiteral("Voir la &FAQ"), this);
     CmdFAQ->setGeometry(kLeft, top, 110, 26);
     Lbl[1] = new QLabel(QStringLiteral("foire aux questions"), this);
     Lbl[1]->setGeometry(kLeft + 120, top + 4, 200, 18);
@@ -133,22 +134,26 @@ void FrmMail::build()
     Line1->setStyleSheet(QStringLiteral("background: rgb(190, 195, 210);"));
     top += 12;
 
-    Lbl[2] = caption(QStringLiteral("Nom"), this, kLeft, top, kHalfWidth);
-    Lbl[3] = caption(QStringLiteral("Prénom"), this, kLeft + kHalfWidth + 20, top, kHalfWidth);
+    Lbl[2] = caption(QStringLiteral("&Nom"), this, kLeft, top, kHalfWidth);
+    Lbl[3] = caption(QStringLiteral("&Prénom"), this, kLeft + kHalfWidth + 20, top, kHalfWidth);
     TxtNom = new QLineEdit(this);
     TxtNom->setGeometry(kLeft, top + 20, kHalfWidth, 26);
     TxtPre = new QLineEdit(this);
     TxtPre->setGeometry(kLeft + kHalfWidth + 20, top + 20, kHalfWidth, 26);
     top += 56;
-    Lbl[4] = caption(QStringLiteral("Objet du message"), this, kLeft, top, kFieldWidth);
+    Lbl[4] = caption(QStringLiteral("&Objet du message"), this, kLeft, top, kFieldWidth);
     TxtObj = new QLineEdit(this);
     TxtObj->setGeometry(kLeft, top + 20, kFieldWidth, 26);
     top += 56;
-    Lbl[5] = caption(QStringLiteral("Texte du message"), this, kLeft, top, kFieldWidth);
+    Lbl[5] = caption(QStringLiteral("&Texte du message"), this, kLeft, top, kFieldWidth);
     TxtRem = new QPlainTextEdit(this);
     TxtRem->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     TxtRem->setTabChangesFocus(true);
     TxtRem->setGeometry(kLeft, top + 20, kFieldWidth, 170);
+    Lbl[2]->setBuddy(TxtNom);
+    Lbl[3]->setBuddy(TxtPre);
+    Lbl[4]->setBuddy(TxtObj);
+    Lbl[5]->setBuddy(TxtRem);
     top += 20 + 170 + 14;
 
     ImgF[MailForm::Nom] = marker(this, Lbl[2]);
@@ -161,8 +166,8 @@ void FrmMail::build()
     Text1->setFocusPolicy(Qt::ClickFocus);
     Text1->setToolTip(QStringLiteral("Adresse de l'éditeur"));
 
-    CmdAnnule = new SkinnedButton(QStringLiteral(" Annuler"), this);
-    CmdMail = new SkinnedButton(QStringLiteral("Envoyer le message"), this);
+    CmdAnnule = new SkinnedButton(QStringLiteral(" &Annuler"), this);
+    CmdMail = new SkinnedButton(QStringLiteral("&Envoyer le message"), this);
     CmdMail->setToolTip(QStringLiteral("Envoyer un email"));
     CmdMail->setEnabled(false);
     const int right = TxtRem->x() + TxtRem->width();
@@ -179,6 +184,7 @@ void FrmMail::build()
     Foc = new QLineEdit(this);
     Foc->setObjectName(QStringLiteral("Foc"));
     Foc->setGeometry(-200, -200, 20, 20);
+    Foc->setFocusPolicy(Qt::NoFocus);
 
     setTabOrder(TxtNom, TxtPre);
     setTabOrder(TxtPre, TxtObj);
@@ -186,6 +192,8 @@ void FrmMail::build()
     setTabOrder(TxtRem, CmdMail);
     setTabOrder(CmdMail, CmdAnnule);
     setTabOrder(CmdAnnule, CmdFAQ);
+    NameControlsFromTheirTexts(this);
+    Look::fitToDesktop(this, kTitleHeight);
 
     // Typing in a field clears its marker; the name, first name and message
     // make the form worth sending, the subject (already filled in) does not.

@@ -1,4 +1,5 @@
 #include "ui/windows/FrmMessage.h"
+#include "ui/windows/AccessibleNames.h"
 #include "ui/windows/LookColours.h"
 #include "ui/windows/SharpPixmap.h"
 
@@ -81,21 +82,25 @@ FrmMessage::FrmMessage(QWidget *parent)
     Line1->setStyleSheet(QStringLiteral("background: #c5d3e8;"));
 
     // The box that turns these messages off, its caption running on below it.
-    ChkOpt = new QCheckBox(QStringLiteral("Cochez cette"), this);
+    ChkOpt = new QCheckBox(QStringLiteral("&Cochez cette"), this);
     ChkOpt->setGeometry(16, kMessageTop + kMessageHeight + 10, 160, 20);
     LblInfosDec = new QLabel(this);
     LblInfosDec->setGeometry(36, kMessageTop + kMessageHeight + 28, 160, 80);
     LblInfosDec->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     LblInfosDec->setStyleSheet(QStringLiteral("color: #33415c;"));
 
-    CmdFermer = new SkinnedButton(QStringLiteral("  Fermer "), this);
+    CmdFermer = new SkinnedButton(QStringLiteral("  &Fermer "), this);
     CmdFermer->setGeometry(twips(kLogoWidth) - 4 - 16 - 96, kFermerTop, 96, kFermerHeight);
     Foc = new QPushButton(QStringLiteral("Foc"), this);
     Foc->setGeometry(-300, -300, 40, 20);
     Foc->setDefault(true);
+    Foc->setFocusPolicy(Qt::NoFocus);
 
     // 1. Size and place.
     setFixedSize(twips(kLogoWidth - 60), kFermerTop + kFermerHeight + twips(240));
+    ChkOpt->setAccessibleDescription(QStringLiteral("Ne plus afficher les messages d'information secondaire"));
+    NameControlsFromTheirTexts(this);
+    Look::fitToDesktop(this, kBandHeight);
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
         move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 3);

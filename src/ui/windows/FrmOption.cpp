@@ -1,4 +1,5 @@
 #include "ui/windows/FrmOption.h"
+#include "ui/windows/AccessibleNames.h"
 #include "ui/windows/MessageBoxes.h"
 
 #include "ui/windows/LookColours.h"
@@ -29,6 +30,8 @@ FrmOption::FrmOption(AppPreferences &preferences, QWidget *mainWindow, QWidget *
 {
     WindowParts::setUpSecondaryWindow(this, QStringLiteral("FrmOption"), QStringLiteral("Options du programme"));
     build();
+    NameControlsFromTheirTexts(this);
+    Look::fitToDesktop(this, kTitleHeight);
     WindowParts::placeUpperCentre(this);
     if (m_mainWindow)
         m_mainWindow->setEnabled(false);
@@ -63,14 +66,14 @@ void FrmOption::build()
                       .arg(Look::css(QPalette::Window, QColor(236, 236, 240)),
                            Look::css(QPalette::PlaceholderText, QColor(140, 140, 140))));
 
-    ChkOpt = new QCheckBox(QStringLiteral("Enregistrer les paramètres de la recherche."), this);
-    ChkDoub = new QCheckBox(QStringLiteral("Afficher les doublons  ( décoché conseillé )."), this);
-    ChkMess = new QCheckBox(QStringLiteral("Afficher  les  informations  secondaires."), this);
-    ChkOrtho = new QCheckBox(QStringLiteral("Utiliser le correcteur orthographique."), this);
-    ChkPM = new QCheckBox(QStringLiteral("Inclure les mots ayant une lettre de plus ou de moins."), this);
-    ChkAlpha = new QCheckBox(QStringLiteral("Classer les rimes par ordre alphabétique."), this);
-    ChkSansAttente = new QCheckBox(QStringLiteral("Afficher les résultats sans attendre."), this);
-    ChkBureau = new QCheckBox(QStringLiteral("Utiliser l'apparence du bureau"), this);
+    ChkOpt = new QCheckBox(QStringLiteral("&Enregistrer les paramètres de la recherche."), this);
+    ChkDoub = new QCheckBox(QStringLiteral("Afficher les &doublons  ( décoché conseillé )."), this);
+    ChkMess = new QCheckBox(QStringLiteral("Afficher  les  &informations  secondaires."), this);
+    ChkOrtho = new QCheckBox(QStringLiteral("Utiliser le &correcteur orthographique."), this);
+    ChkPM = new QCheckBox(QStringLiteral("Inclure les mots ayant une lettre de &plus ou de moins."), this);
+    ChkAlpha = new QCheckBox(QStringLiteral("Classer les rimes par ordre &alphabétique."), this);
+    ChkSansAttente = new QCheckBox(QStringLiteral("Afficher les &résultats sans attendre."), this);
+    ChkBureau = new QCheckBox(QStringLiteral("Utiliser l'apparence du &bureau"), this);
     const std::array<QCheckBox *, 8> boxes {ChkOpt,   ChkDoub,  ChkMess,        ChkOrtho,
                                             ChkPM,    ChkAlpha, ChkSansAttente, ChkBureau};
 
@@ -93,6 +96,8 @@ void FrmOption::build()
         boxes[i]->setFocusPolicy(Qt::TabFocus);
         ImgAide[i] = new InfoIcon(this);
         ImgAide[i]->move(iconLeft, top + 2);
+        ImgAide[i]->setAccessibleName(QStringLiteral("Aide : ")
+                                      + QString(boxes[i]->text()).remove(QLatin1Char('&')).simplified());
         connect(ImgAide[i], &InfoIcon::clicked, this, [this, i] { showHelp(i); });
     }
 
@@ -108,7 +113,7 @@ void FrmOption::build()
     connect(ChkBureau, &QCheckBox::clicked, this, [this] { flagClicked(ChkBureau, &AppPreferences::desktopLook); });
     connect(ChkOrtho, &QCheckBox::clicked, this, &FrmOption::spellCheckClicked);
 
-    CmdFermer = new SkinnedButton(QStringLiteral("  Fermer "), this);
+    CmdFermer = new SkinnedButton(QStringLiteral("  &Fermer "), this);
     CmdFermer->setGeometry(width - 14 - 100, height() - 12 - 26, 100, 26);
     connect(CmdFermer, &QPushButton::clicked, this, &QWidget::close);
 

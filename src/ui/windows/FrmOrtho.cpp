@@ -1,4 +1,5 @@
 #include "ui/windows/FrmOrtho.h"
+#include "ui/windows/AccessibleNames.h"
 #include "ui/windows/LookColours.h"
 #include "ui/windows/MessageBoxes.h"
 
@@ -139,6 +140,8 @@ FrmOrtho::FrmOrtho(QWidget *mainWindow, DataItemReader readItem)
                                   QStringLiteral("d'orthographe."), QString(),
                                   QStringLiteral("Échap : le mot"), QStringLiteral("tel quel.")}
                          .join(QLatin1Char('\n')));
+    NameControlsFromTheirTexts(this);
+    Look::fitToDesktop(this, kTitleHeight);
     TimCherche.start(kCheckDelayMs);
 }
 

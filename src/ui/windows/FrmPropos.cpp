@@ -1,4 +1,5 @@
 #include "ui/windows/FrmPropos.h"
+#include "ui/windows/AccessibleNames.h"
 
 #include "ui/windows/LookColours.h"
 #include "lexicon/AppGlobals.h"
@@ -112,13 +113,13 @@ void FrmPropos::build()
     connect(Foc, &QPushButton::clicked, this, &QWidget::close);
 
     const int buttonTop = (kPanelHeight - 28) / 2;
-    CmdMail = new SkinnedButton(QStringLiteral("Mail"), Picture1);
+    CmdMail = new SkinnedButton(QStringLiteral("&Mail"), Picture1);
     CmdMail->setToolTip(QStringLiteral("Envoyer un email"));
     CmdMail->setGeometry(16, buttonTop, 100, 28);
-    CmdSite = new SkinnedButton(QStringLiteral("Site internet"), Picture1);
+    CmdSite = new SkinnedButton(QStringLiteral("&Site internet"), Picture1);
     CmdSite->setToolTip(QStringLiteral("Site internet du programme"));
     CmdSite->setGeometry(126, buttonTop, 130, 28);
-    CmdFerme = new SkinnedButton(QStringLiteral("Fermer"), Picture1);
+    CmdFerme = new SkinnedButton(QStringLiteral("&Fermer"), Picture1);
     CmdFerme->setToolTip(QStringLiteral("Fermer la fenêtre"));
     CmdFerme->setGeometry(kWidth - 2 - 16 - 100, buttonTop, 100, 28);
 
@@ -128,6 +129,7 @@ void FrmPropos::build()
     // The focus holder comes first in the tab order.
     setTabOrder(Foc, CmdMail);
     setTabOrder(CmdMail, CmdSite);
+    NameControlsFromTheirTexts(this);
     setTabOrder(CmdSite, CmdFerme);
 }
 

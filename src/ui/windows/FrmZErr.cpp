@@ -1,4 +1,5 @@
 #include "ui/windows/FrmZErr.h"
+#include "ui/windows/AccessibleNames.h"
 
 #include "ui/windows/LookColours.h"
 #include "lexicon/AppGlobals.h"
@@ -37,13 +38,17 @@ FrmZErr::FrmZErr(const InternalErrorReport &report, QWidget *parent)
     TxtE->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     TxtE->setPlainText(ErrorTexts::errorWindowText(report));
 
-    CmdFerme = new SkinnedButton(QStringLiteral("Continuer"), this);
+    CmdFerme = new SkinnedButton(QStringLiteral("&Continuer"), this);
     CmdFerme->setGeometry(12, 256, 130, 28);
-    CmdEnd = new SkinnedButton(QStringLiteral("Arrêt définitif du programme"), this);
+    CmdEnd = new SkinnedButton(QStringLiteral("&Arrêt définitif du programme"), this);
     CmdEnd->setGeometry(width() - 232, 256, 220, 28);
 
     Foc = new QLineEdit(this);
     Foc->setGeometry(-100, -100, 10, 10);
+    Foc->setFocusPolicy(Qt::NoFocus);
+    TxtE->setAccessibleName(Lbl0->text());
+    NameControlsFromTheirTexts(this);
+    Look::fitToDesktop(this, FraLogo->height());
 
     connect(CmdFerme, &QPushButton::clicked, this, &QWidget::close);
     connect(CmdEnd, &QPushButton::clicked, this, &FrmZErr::endRequested);

@@ -15,6 +15,11 @@ namespace Look {
 // The preference as read at start-up.
 bool desktopLook();
 
+// In the program's own dress the application takes its style's standard
+// (light) palette: the design's light panels keep light boxes and lists on a
+// dark desktop. The desktop look keeps the desktop's palette.
+void applyApplicationPalette();
+
 // The flags of a top-level window: frameless in the program's own dress,
 // as given with the desktop look.
 Qt::WindowFlags windowFlags(Qt::WindowFlags flags);
@@ -28,4 +33,16 @@ QString css(QPalette::ColorRole role, const QColor &design);
 // The program's own title strip and its pictures are hidden with the desktop
 // look, whose title bar shows the window's title instead.
 void hideUnderDesktopLook(QWidget *ownChrome);
+
+// A style sheet without the colours, backgrounds and borders it sets: what
+// is left (fonts, sizes, spacing) keeps the design's proportions while the
+// palette paints.
+QString withoutColours(const QString &sheet);
+
+// With the desktop look, a window made in the program's own dress (a title
+// strip of titleHeight pixels across its top, its own colours) gives up the
+// strip, whose place its content takes, and lets the palette paint it.
+// Nothing changes in the program's own dress. Call it once the window's
+// controls are placed.
+void fitToDesktop(QWidget *window, int titleHeight);
 } // namespace Look

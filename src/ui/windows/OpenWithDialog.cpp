@@ -1,4 +1,6 @@
 #include "ui/windows/OpenWithDialog.h"
+#include "ui/windows/AccessibleNames.h"
+#include "ui/windows/LookColours.h"
 
 #include "lexicon/AppGlobals.h"
 #include "ui/windows/WindowChrome.h"
@@ -34,14 +36,16 @@ OpenWithDialog::OpenWithDialog(const QString &target, QWidget *parent)
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    CmdCopier = new SkinnedButton(QStringLiteral("Copier le lien"), this);
-    CmdFermer = new SkinnedButton(QStringLiteral("Fermer"), this);
+    CmdCopier = new SkinnedButton(QStringLiteral("&Copier le lien"), this);
+    CmdFermer = new SkinnedButton(QStringLiteral("&Fermer"), this);
     buttons->addWidget(CmdCopier);
     buttons->addWidget(CmdFermer);
     layout->addLayout(buttons);
 
     connect(CmdCopier, &QPushButton::clicked, this, &OpenWithDialog::copyTarget);
     connect(CmdFermer, &QPushButton::clicked, this, &QDialog::accept);
+    TxtLien->setAccessibleName(QStringLiteral("Lien"));
+    NameControlsFromTheirTexts(this);
     CmdCopier->setFocus();
     adjustSize();
     WindowParts::placeUpperCentre(this);

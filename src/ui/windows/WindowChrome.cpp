@@ -1,4 +1,5 @@
 #include "ui/windows/WindowChrome.h"
+#include "ui/windows/AccessibleNames.h"
 #include "ui/windows/LookColours.h"
 #include "ui/windows/SharpPixmap.h"
 
@@ -39,6 +40,20 @@ const char *kArmedStyle =
     "QPushButton:hover { background: #6a4fbb; }"
     "QPushButton:pressed { background: #3d2a7a; }"
     "QPushButton:focus { border: 2px solid #f2c14e; }";
+QString pictureName(Chrome::Picture which)
+{
+    switch (which) {
+    case Chrome::Picture::Close:
+        return QStringLiteral("Fermer");
+    case Chrome::Picture::Minimise:
+        return QStringLiteral("Réduire");
+    case Chrome::Picture::Maximise:
+        return QStringLiteral("Agrandir");
+    case Chrome::Picture::Restore:
+        return QStringLiteral("Restaurer");
+    }
+    return QString();
+}
 } // namespace
 
 namespace Chrome {
@@ -96,6 +111,7 @@ QPixmap progressBlock()
 HoverPicture::HoverPicture(Chrome::Picture which, QWidget *parent)
     : HoverPicture(Chrome::picture(which, false), Chrome::picture(which, true), parent)
 {
+    setAccessibleName(pictureName(which));
 }
 
 HoverPicture::HoverPicture(const QPixmap &normal, const QPixmap &highlighted, QWidget *parent)
@@ -104,6 +120,7 @@ HoverPicture::HoverPicture(const QPixmap &normal, const QPixmap &highlighted, QW
     setPixmap(m_normal);
     setFixedSize(m_normal.deviceIndependentSize().toSize());
     setCursor(Qt::PointingHandCursor);
+    RegisterPictureButtonsForScreenReaders();
 }
 
 void HoverPicture::setPictures(const QPixmap &normal, const QPixmap &highlighted)
