@@ -26,23 +26,37 @@ QString LastWordAfterApostrophe(const QString &text)
     return last < 0 ? text : text.mid(last + 1);
 }
 
-QString FilterInputText(const QString &text)
+namespace {
+// The alphabet of the input box, and the apostrophe where it is kept.
+QString keepAlphabet(const QString &text, bool keepApostrophe)
 {
     // A pasted text may carry its accents as separate marks: composing them
     // first keeps 'é' an 'é' instead of losing the accent.
-    QString composed = LastWordAfterApostrophe(text).normalized(QString::NormalizationForm_C);
+    QString composed = text.normalized(QString::NormalizationForm_C);
     composed.replace(QChar(0x0153), QLatin1String("oe"));
     composed.replace(QChar(0x00E6), QLatin1String("ae"));
     composed.replace(QChar(0x0152), QLatin1String("Oe"));
     composed.replace(QChar(0x00C6), QLatin1String("Ae"));
+    composed.replace(QChar(0x2019), QLatin1Char('\''));
 
     QString kept;
     kept.reserve(composed.size());
     for (const QChar c : std::as_const(composed)) {
-        if (IsAllowedInputCharacter(c))
+        if (IsAllowedInputCharacter(c) || (keepApostrophe && c == QLatin1Char('\'')))
             kept.append(c);
     }
     return kept;
+}
+} // namespace
+
+QString FilterInputText(const QString &text)
+{
+    return keepAlphabet(LastWordAfterApostrophe(text), false);
+}
+
+QString FilterInputBoxText(const QString &text)
+{
+    return keepAlphabet(text, true);
 }
 
 namespace {

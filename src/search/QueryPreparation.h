@@ -28,6 +28,11 @@ QString FilterInputText(const QString &text);
 // The last word of a text holding an apostrophe, or the whole text.
 QString LastWordAfterApostrophe(const QString &text);
 
+// The input box's own filter: the alphabet and the apostrophe (the
+// typographic one made plain), so that the poet sees "l'eau" or
+// "aujourd'hui" as typed; FilterInputText of it is the word searched.
+QString FilterInputBoxText(const QString &text);
+
 // The search key: the text in lower case (the word list is, and 'Lune' at
 // the start of a line rhymes as 'lune'), endings sounding like "é" and "o"
 // rewritten, the last seven characters kept, accents folded as in the

@@ -80,6 +80,12 @@ void TestQueryPreparation::inputFilter()
     QFETCH(QString, typed);
     QFETCH(QString, kept);
     QCOMPARE(FilterInputText(typed), kept);
+    // The box keeps the apostrophes it is given, the typographic one made
+    // plain, and the search reads the same word from it.
+    const QString boxText = FilterInputBoxText(typed);
+    QCOMPARE(FilterInputText(boxText), kept);
+    QVERIFY(!boxText.contains(QChar(0x2019)));
+    QCOMPARE(boxText.count(QLatin1Char('\'')), typed.count(QLatin1Char('\'')) + typed.count(QChar(0x2019)));
 }
 
 void TestQueryPreparation::filteredTextIsAlwaysAllowed()

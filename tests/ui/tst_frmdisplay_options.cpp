@@ -107,10 +107,17 @@ private slots:
     {
         FrmDisplayFixture f;
         FrmDisplay &w = f.open();
-        // A word after an apostrophe is the one searched ("l'eau" rhymes on "eau").
+        // The box shows the apostrophe as typed; the word after it is the
+        // one searched ("l'eau" rhymes on "eau").
         f.type(QStringLiteral("l'eau 12"));
-        QCOMPARE(w.T1->text(), QStringLiteral("eau"));
-        QCOMPARE(w.T1->cursorPosition(), 3);
+        QCOMPARE(w.T1->text(), QStringLiteral("l'eau"));
+        QCOMPARE(w.T1->cursorPosition(), 5);
+        QCOMPARE(w.searchedWord(), QStringLiteral("eau"));
+        QVERIFY(w.CmdGoBis->isEnabled());
+        w.T1->setText(QStringLiteral("l'e"));
+        QVERIFY(!w.CmdGoBis->isEnabled());
+        w.T1->setText(u"aujourd\u2019hui"_qs);
+        QCOMPARE(w.T1->text(), QStringLiteral("aujourd'hui"));
         w.T1->setText(QStringLiteral("ab12cd"));
         QCOMPARE(w.T1->text(), QStringLiteral("abcd"));
     }

@@ -65,6 +65,9 @@ public:
     bool uiReady() const { return UiReady; }
     bool copyNoticeShown() const { return CopyNoticeShown; }
     QString categoryCode() const { return m_categoryCode; }
+    // The word a search looks for: the input box's text, or its last word
+    // after an apostrophe ("l'eau" rhymes on "eau").
+    QString searchedWord() const;
     bool searchRunning() const;
 
     // Enlarged to the whole screen by the title strip's middle picture or a

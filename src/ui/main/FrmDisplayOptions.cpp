@@ -73,18 +73,24 @@ void FrmDisplay::noteListItemPicked()
     QTimer::singleShot(0, this, [this] { m_listItemJustPicked = false; });
 }
 
+QString FrmDisplay::searchedWord() const
+{
+    return FilterInputText(T1->text());
+}
+
 void FrmDisplay::onT1Changed(const QString &text)
 {
-    const QString filtered = FilterInputText(text);
+    const QString filtered = FilterInputBoxText(text);
     if (filtered != text) {
         // Setting the text runs this handler again on the filtered text.
         T1->setText(filtered);
         T1->end(false);
         return;
     }
-    if (text.size() >= MinimumSearchLength && anySearchType())
+    const qsizetype searched = searchedWord().size();
+    if (searched >= MinimumSearchLength && anySearchType())
         armSearch();
-    else if (text.size() < MinimumSearchLength)
+    else if (searched < MinimumSearchLength)
         disarmSearch();
 }
 
@@ -120,7 +126,7 @@ void FrmDisplay::onSearchTypeToggled(int box)
             setActiveInk(LblA[caption], false);
         setActiveInk(LblCboGenre, false);
     } else {
-        if (T1->text().size() >= MinimumSearchLength)
+        if (searchedWord().size() >= MinimumSearchLength)
             armSearch();
         CboSyl->setEnabled(true);
         CboType->setEnabled(true);
@@ -159,7 +165,7 @@ void FrmDisplay::onOpt1Toggled(bool checked)
     // Only the newly selected button counts, not the one it replaces.
     if (!checked)
         return;
-    if (T1->text().size() >= MinimumSearchLength)
+    if (searchedWord().size() >= MinimumSearchLength)
         armSearch();
     focusT1();
 }
@@ -202,7 +208,7 @@ SearchParameters FrmDisplay::searchParameters() const
 {
     const AppPreferences &preferences = AppGlobals::instance().preferences;
     SearchParameters parameters;
-    parameters.typedText = T1->text();
+    parameters.typedText = searchedWord();
     parameters.richRhymes = Chk1->isChecked();
     parameters.approxRhymes = Chk2->isChecked();
     parameters.wordEndings = Chk3->isChecked();

@@ -110,7 +110,7 @@ void FrmDisplay::StartSearch()
 
     AppGlobals &globals = AppGlobals::instance();
     if (ChkOrtho->isChecked() && !globals.spellingDone) {
-        globals.wordToCheck = T1->text().toLower();
+        globals.wordToCheck = searchedWord().toLower();
         // The spelling window restarts the search through TimRetour; an
         // interrupted search must not leave the options greyed meanwhile.
         if (openSpellingCheck()) {

@@ -23,7 +23,7 @@ void FrmDisplay::openSite()
 // The spelling dictionary, modal.
 void FrmDisplay::openDicOrtho()
 {
-    FrmDicOrtho window(T1->text(), this, spellingLists);
+    FrmDicOrtho window(searchedWord(), this, spellingLists);
     window.showNotice = [this](const QString &text) {
         return int(showMessage(QMessageBox::Information, text, QMessageBox::Ok));
     };
