@@ -4,6 +4,8 @@ French verse says apart, after a plain consonant, the vowels that speech glides
 when the dictionary's reading does ("li-en", "jou-er", "du-el") or when its note
 gives the count in verse ("passionné, en vers, de quatre syllabes").
 """
+import re
+
 from .phonemes import is_vowel
 
 GLIDES = {"j", "w", "ɥ"}
@@ -26,10 +28,39 @@ def glides_after_consonant(ph):
     return n
 
 
+# Verbs in "-uer" and "-ouer" (not "-guer", "-quer"): verse says their u and ou
+# apart before the vowel of the ending ("tu-er", "nou-é", "ac-cen-tu-er",
+# "jou-ant"), as the dictionary's notes give most of them; so are their
+# participles used as adjectives ("exténuant", "éberlué").
+_DIERESIS_VERB = re.compile(r"(?<![gq])uer$|ouer$")
+
+
+def dieresis_verb(lemma):
+    return _DIERESIS_VERB.search(lemma) is not None
+
+
+def stem_glide(ph):
+    """A glide u or ou after a consonant, before a vowel or the glide i
+    ("tɥe", "nwe", "ʒwɑ̃"): where verse splits."""
+    return any(p in ("ɥ", "w") and not is_vowel(ph[i - 1]) and ph[i - 1] not in GLIDES
+               and (is_vowel(ph[i + 1]) or ph[i + 1] == "j")
+               for i, p in enumerate(ph[1:-1], 1))
+
+
 class VerseCount:
     def __init__(self, notes=None):
         self.notes = notes or {}
         self.changed = 0
+        self.dieresis_forms = set()  # forms of the verbs above, whatever their reading
+
+    def count(self, entry, ph, syllables):
+        """The rule's count, raised where the dictionary says a glide apart and
+        for the verbs in "-uer" and "-ouer"."""
+        noted = self._noted(entry, ph, syllables)
+        if stem_glide(ph) and (entry.form in self.dieresis_forms
+                               or entry.is_verb and dieresis_verb(entry.lemma)):
+            return max(noted, min(9, syllables + 1))
+        return noted
 
     def notes_for(self, entry):
         """The form's own note, then its lemma's."""
@@ -39,7 +70,7 @@ class VerseCount:
         if entry.lemma != entry.form and entry.lemma in self.notes:
             yield self.notes[entry.lemma], False
 
-    def count(self, entry, ph, syllables):
+    def _noted(self, entry, ph, syllables):
         """The rule's count, raised where the dictionary says a glide apart."""
         places = glides_after_consonant(ph)
         if not places:
