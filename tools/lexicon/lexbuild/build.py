@@ -151,8 +151,10 @@ def _review_against_dictionary(lines, notes, src, report, pronouncer):
     finals, counts = littre_review.disagreements(lines, notes)
     compared = len({l.headword for l in lines if not l.conjugated and l.headword in notes})
     littre_review.write(os.path.join(src.cache_dir, "littre-review.txt"), finals, counts, compared)
+    apart = {r[1] for r in finals} | {r[1] for r in counts}
     report.add("Notes du dictionnaire", [
-        "mots comparés : %d" % compared,
+        "mots comparés : %d ; en accord (consonne finale et syllabes) : %.2f %%"
+        % (compared, 100.0 * (compared - len(apart)) / max(1, compared)),
         "consonne finale dite ou muette, désaccords : %d" % len(finals),
         "syllabes, désaccords : %d" % len(counts),
         "diérèses prises des notes : %d lignes" % pronouncer.verse.changed,

@@ -3,7 +3,7 @@ import re
 
 from . import mends
 from .phonemes import is_vowel, keys, split_ipa
-from .verse import VerseCount, dieresis_verb
+from .verse import VerseCount, dieresis_glide
 
 LIQUIDS = {"l", "ʁ"}
 OBSTRUENTS = {"p", "b", "t", "d", "k", "ɡ", "f", "v"}
@@ -373,7 +373,8 @@ class Pronouncer:
                 spellings.add(spoken_spelling(e))
         verbs = {spoken_spelling(e) for e in entries if e.is_verb}
         self.verb_forms = {e.form for e in entries if e.is_verb}
-        self.verse.dieresis_forms = {e.form for e in entries if e.is_verb and dieresis_verb(e.lemma)}
+        self.verse.dieresis_forms = {e.form: dieresis_glide(e.lemma) for e in entries
+                                     if e.is_verb and dieresis_glide(e.lemma)}
         self.known = {e.form for e in entries}
         first = self.voice.ipa_many(sorted(spellings))
         again = sorted({respelled(s) for s, ipa in first.items() if english_reading(ipa)} - set(first))
