@@ -12,7 +12,8 @@ from .report import Report
 from .verse import VerseCount
 from .sources import PACKAGES, Sources
 from .commonness import Commonness, common_tense
-from .wordlist import MAX_LINES, build_lines, choose, family_sizes, lower_english_loans
+from .wordlist import (ENGLISH_LOAN_SHARE, MAX_LINES, QUOTED_LOAN_SHARE, build_lines, choose, family_sizes,
+                       lower_english_loans)
 
 # the voice reads a margin of forms beyond the capacity, for the forms without a reading
 CANDIDATE_FORMS = MAX_LINES + 12000
@@ -57,8 +58,10 @@ def _word_list(src, key, report, thes_common, thes):
     pronouncer.prepare(wanted)
     voice.save()
     lines = build_lines(wanted, pronouncer, figures, report)
-    loans = lower_english_loans(lines, lambda form: littre.form_count(counts, form) > 0)
-    report.add("Emprunts anglais en -er dits « eur »", ["jamais cités, leur fréquence réduite : %d" % loans])
+    unquoted, quoted = lower_english_loans(lines, lambda form: littre.form_count(counts, form) > 0)
+    report.add("Emprunts anglais en -er dits « eur »", [
+        "fréquence réduite : jamais cités (ou homographes d'un mot français) %d, à %.2f ; cités %d, à %.2f"
+        % (unquoted, ENGLISH_LOAN_SHARE, quoted, QUOTED_LOAN_SHARE)])
     chosen = choose(lines, key, report)
     _review_against_dictionary(chosen, notes, src, report, pronouncer)
     assert 70000 <= len(chosen) <= MAX_LINES, len(chosen)
@@ -148,8 +151,10 @@ def _review_against_dictionary(lines, notes, src, report, pronouncer):
     finals, counts = littre_review.disagreements(lines, notes)
     compared = len({l.headword for l in lines if not l.conjugated and l.headword in notes})
     littre_review.write(os.path.join(src.cache_dir, "littre-review.txt"), finals, counts, compared)
+    apart = {r[1] for r in finals} | {r[1] for r in counts}
     report.add("Notes du dictionnaire", [
-        "mots comparés : %d" % compared,
+        "mots comparés : %d ; en accord (consonne finale et syllabes) : %.2f %%"
+        % (compared, 100.0 * (compared - len(apart)) / max(1, compared)),
         "consonne finale dite ou muette, désaccords : %d" % len(finals),
         "syllabes, désaccords : %d" % len(counts),
         "diérèses prises des notes : %d lignes" % pronouncer.verse.changed,
@@ -294,7 +299,8 @@ def _sources_text(src):
         "`fr.dic`) has as a stem and the grammalecte lexicon in its common spelling gets 2 "
         "pseudo-uses (`lexbuild/modern.py`), as much as two quotations: \"internet\", "
         "\"kiwi\", \"yaourt\" have their lines before the rare persons of quoted verbs. English loans in \"-er\" said "
-        "\"-eur\" (\"quaker\", \"bunker\") that no quotation uses keep 0.4 of their figure. "
+        "\"-eur\" (\"bunker\", \"speaker\") that no quotation uses, or that share their spelling with a French "
+        "word (\"ranger\"), keep 0.4 of their figure, the quoted ones (\"quaker\") 0.75. "
         "Weighed and not used: grammalecte's tags carry no frequency or \"common\" mark in "
         "the compiled lexicon (its marks are the spelling variant, symbols `;S`, unit names "
         "`;U`, loans `;é`, demonyms `#G`, languages `#L`), so the common spelling (`*`) is the "

@@ -5,10 +5,13 @@ says the word: "(pri-è-r') s. f.", "(jou-é)", "(lut')", an apostrophe marking
 a mute e or a sounded final consonant; some add how verse counts the word
 ("en vers, de quatre syllabes"). They serve as a second opinion on the voice.
 """
+import difflib
 import gzip
+import itertools
 import os
 import re
 import struct
+import unicodedata
 from dataclasses import dataclass
 
 DIC_DIR = "/usr/share/stardict/dic"
@@ -19,6 +22,9 @@ VOWEL_LETTERS = set("aeiouyàâäéèêëîïôöùûüÿœæ")
 NUMBERS = {"une": 1, "un": 1, "deux": 2, "trois": 3, "quatre": 4, "cinq": 5, "six": 6,
            "sept": 7, "huit": 8, "neuf": 9}
 _NOTE = re.compile(r"^\s*<i><small>\(")
+_VOWEL_GROUP = re.compile("[aeiouyàâäéèêëîïôöùûüÿœæ]+")
+# Readings the note gives side by side: "bô ou bèl", "ko-lon-bê-r et ko-lon-ba-ri-om'"
+_ALTERNATIVES = re.compile(r"\s+(?:ou|et non|et aussi|et)\s+")
 _VERSE = re.compile(r"en vers,? (?:il est |elle est |ce mot est )?(?:de|en) (\w+) syllabes?")
 
 
@@ -30,10 +36,12 @@ class Note:
 
     @property
     def syllables(self):
-        """Pieces with a vowel: "pri-è-r'" 2, "sou-ve-nir" 3 (the dictionary writes
-        a mute e it counts as "e", one it drops as an apostrophe)."""
-        pieces = [p for p in re.split(r"[-\s]+", self.said) if any(c in VOWEL_LETTERS for c in p)]
-        return self.verse or len(pieces)
+        """Groups of vowel letters, piece by piece: "pri-è-r'" 2, "sou-ve-nir" 3 (the
+        dictionary writes a mute e it counts as "e", one it drops as an
+        apostrophe); a piece the dictionary forgot to cut counts all its groups
+        ("an-tiê-reman" 4)."""
+        pieces = re.split(r"[-\s]+", self.said)
+        return self.verse or sum(len(re.findall(_VOWEL_GROUP, p)) for p in pieces)
 
     @property
     def final_consonant_said(self):
@@ -61,6 +69,62 @@ class Note:
                 continue
             n += 1
         return n
+
+
+def _plain(text):
+    text = unicodedata.normalize("NFD", text.lower().replace("ç", "s"))
+    return "".join(c for c in text if unicodedata.category(c) != "Mn").replace("œ", "e").replace("æ", "e")
+
+
+def _consonants(text):
+    """The consonants of a spelling or a reading in broad classes, voicing
+    ignored: "cardinal" and "kar-di-nal" both "krtnl"."""
+    text = re.sub(r"c(?=[eiy])", "s", text)
+    text = re.sub(r"g(?=[eiy])", "j", text)
+    for a, b in (("sch", "ch"), ("gh", "g"), ("ph", "f"), ("qu", "k"), ("gu", "g"), ("ch", "j"), ("gn", "n"), ("th", "t"),
+                 ("x", "ks"), ("c", "k"), ("q", "k"), ("h", ""), ("w", "v")):
+        text = text.replace(a, b)
+    text = re.sub(r"[^bdfgjklmnprstvz]", "", text).translate(str.maketrans("bdgvz", "ptkfs"))
+    return re.sub(r"(.)\1", r"\1", text)
+
+
+def _spelt_as_said(word):
+    """The ways a spelling may sound, as letters the notes would write: "ti"
+    before a vowel said t or s ("métier", "initier"), final "-er" said é or èr
+    ("huer", "fer"), "ch" said ch or k ("chorion"), Latin "-um" said om."""
+    spelt = re.sub(r"um$", "om'", _plain(word))
+    out = []
+    for ti, er, ch in itertools.product((False, True), repeat=3):
+        w = re.sub(r"(?<=[^s])ti(?=[aeiouy])", "si", spelt) if ti else spelt
+        w = re.sub(r"er$", "e", w) if er else w
+        w = w.replace("ch", "k") if ch else w
+        w = re.sub(r"(?<=[aeiouy])[mn](?![aeiouy'])", "", w)  # nasal vowels
+        out.append(re.sub(r"(e?s|e?nt|[tdxzp])$", "", w))       # silent endings
+    return out
+
+
+def spelling_likeness(word, said):
+    """How much a reading sounds like a spelling, 0 to 1, by their consonants:
+    the dictionary's own reading of a word is above 0.45 ("emménagement",
+    "an-mé-na-je-man"), a note of another word below ("terre", "dé-flé-chi")."""
+    heard = _consonants(re.sub(r"(?<=[aeiouy])[mn](?![aeiouy'])", "", _plain(said)))
+    best = 0.0
+    for spelt in _spelt_as_said(word):
+        a = _consonants(spelt)
+        if not a or not heard:
+            return 1.0  # nothing to compare ("hop", "haos")
+        like = 1.0 if a == heard else difflib.SequenceMatcher(None, a, heard).ratio()
+        if a[:1] != heard[:1] and spelt[:1] not in "aeiouy" and heard[:1] not in ("", "a", "e", "i", "o", "u", "y"):
+            like *= 0.75  # another first consonant: "faveur", "pa-ra-frâ-zé"
+        best = max(best, like)
+    return best
+
+
+def _letters_likeness(word, said):
+    return difflib.SequenceMatcher(None, _plain(word), re.sub(r"[-' ]", "", _plain(said))).ratio()
+
+
+LEAST_LIKENESS = 0.45
 
 
 def available():
@@ -100,8 +164,9 @@ def _closing(text, start):
     return -1
 
 
-def parse_note(entry_text):
-    """The note of an entry's text, or None when it opens with none."""
+def parse_note(entry_text, word=None):
+    """The note of an entry's text, or None when it opens with none; given the
+    headword, the reading most like it, or None when none is like it."""
     m = _NOTE.match(entry_text)
     if not m:
         return None
@@ -111,6 +176,16 @@ def parse_note(entry_text):
         return None
     inner = re.sub(r"<[^>]+>", "", entry_text[open_at + 1:close_at])
     said = re.sub(r"\s*-\s*", "-", re.split(r"[;,.]", inner)[0].strip())
+    readings = [r for r in _ALTERNATIVES.split(said) if r]
+    if word is not None and readings:
+        # the reading of this very word; none at all when the note is of another
+        # word (some index entries point into the wrong article)
+        # of equally like readings, the one nearer the letters ("ri-a" of "ré-a ou
+        # ri-a"), then the first ("bi-ê ou biê")
+        likeness, _, _, said = max((round(spelling_likeness(word, r), 2), round(_letters_likeness(word, r), 2),
+                                    -i, r) for i, r in enumerate(readings))
+        if likeness < LEAST_LIKENESS:
+            return None
     if not said or " " in said.strip() and not re.fullmatch(r"[\w'\-îûâêôéèàùç ]+", said):
         return None
     if not re.fullmatch(r"[a-zàâäéèêëîïôöùûüÿçœæ'\- ]+", said):
@@ -130,7 +205,7 @@ def read_notes(index_path=INDEX, entries_path=ENTRIES):
     notes = {}
     for head, offset, size in _index(index):
         word = headword_spellings(head)
-        note = parse_note(entries[offset:offset + min(size, 600)].decode("utf-8", "replace"))
+        note = parse_note(entries[offset:offset + min(size, 600)].decode("utf-8", "replace"), word)
         if note is None:
             continue
         first = notes.get(word)

@@ -192,6 +192,9 @@ FIXED = {
     "ouate": "wat", "ouates": "wat", "dénuement": "denymɑ̃", "dénuements": "denymɑ̃",
     "tonitruer": "tɔnitʁye", "tonitruant": "tɔnitʁyɑ̃", "tonitruante": "tɔnitʁyɑ̃t",
     "tonitruants": "tɔnitʁyɑ̃", "tonitruantes": "tɔnitʁyɑ̃t",
+    # w between vowels that the voice reads as English
+    "koweïtien": "kɔwɛjtjɛ̃", "koweïtiens": "kɔwɛjtjɛ̃", "koweïtienne": "kɔwɛjtjɛn",
+    "koweïtiennes": "kɔwɛjtjɛn", "lewisite": "lewizit", "lewisites": "lewizit",
 }
 
 # Learned and borrowed words whose final s is sounded ("cosmos", "ibis", "madras").

@@ -233,6 +233,8 @@ def written_vowel_groups(form):
     """The groups of vowel letters of a spelling, a final mute e ("porte",
     "portes") left out."""
     word = form.lower()
+    # a y or ï between vowels is a vowel and a glide: "loyal" loi-yal, "faïence"
+    word = re.sub(r"(?<=[aeiouéèêâôû])[yï](?=[aeiouéèêâôû])", "i.", word)
     groups = 0
     inside = False
     for c in word:

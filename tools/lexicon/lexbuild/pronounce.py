@@ -3,7 +3,7 @@ import re
 
 from . import mends
 from .phonemes import is_vowel, keys, split_ipa
-from .verse import VerseCount
+from .verse import VerseCount, dieresis_glide
 
 LIQUIDS = {"l", "ʁ"}
 OBSTRUENTS = {"p", "b", "t", "d", "k", "ɡ", "f", "v"}
@@ -103,9 +103,11 @@ def mend_glides(ph, form=""):
     """Hiatus and semi-vowels as French says them: "prière" pri-yère, "rien" and
     "nuit" one syllable; after a consonant and l or r the vowel stays ("cruel",
     "trouer", "éblouir"); "ou" before a consonant is the vowel ("jouera": the
-    voice says a glide and loses a syllable)."""
+    voice says a glide and loses a syllable); so is the i before a w ("kiwi",
+    which the voice says in one syllable)."""
     out = []
     ou_vowel = re.search("ou[aeiouyéèêâîï]", form) is not None
+    iw_vowel = re.search("[iy]w[aeiouyéèêâîï]", form) is not None
     for i, p in enumerate(ph):
         nxt = ph[i + 1] if i + 1 < len(ph) else None
         after_cluster = i >= 2 and ph[i - 1] in LIQUIDS and ph[i - 2] in OBSTRUENTS
@@ -116,8 +118,15 @@ def mend_glides(ph, form=""):
             if not after_cluster or nxt == "i":
                 out.append("ɥ")
                 continue
+        if p == "j" and nxt == "w" and i + 2 < len(ph) and is_vowel(ph[i + 2]) and iw_vowel:
+            out.append("i")  # "kiwi", "biwa": the i is a vowel before the w, ki-wi
+            continue
         if p == "w" and nxt is not None and is_vowel(nxt) and after_cluster and ou_vowel:
             out.extend(["u", "w"])
+            continue
+        if p == "w" and nxt == "j" and i + 2 < len(ph) and is_vowel(ph[i + 2]) and i > 0 \
+                and not is_vowel(ph[i - 1]) and "ou" in form:
+            out.append("u")  # "jouiez", "secouions": jou-iez, two glides never follow each other
             continue
         if p == "w" and nxt is not None and not is_vowel(nxt) and nxt not in ("j", "w", "ɥ") \
                 and i > 0 and not is_vowel(ph[i - 1]):
@@ -364,6 +373,8 @@ class Pronouncer:
                 spellings.add(spoken_spelling(e))
         verbs = {spoken_spelling(e) for e in entries if e.is_verb}
         self.verb_forms = {e.form for e in entries if e.is_verb}
+        self.verse.dieresis_forms = {e.form: dieresis_glide(e.lemma) for e in entries
+                                     if e.is_verb and dieresis_glide(e.lemma)}
         self.known = {e.form for e in entries}
         first = self.voice.ipa_many(sorted(spellings))
         again = sorted({respelled(s) for s, ipa in first.items() if english_reading(ipa)} - set(first))

@@ -112,10 +112,15 @@ def build_lines(entries, pronouncer, figures, report):
     return list(lines.values())
 
 
-# Share of its figure an English loan in "-er" said "-eur" keeps when literature
-# never uses it: "quaker", "bunker", "speaker" rhyme with "cœur", yet come
-# after the words a poet looks for there ("vainqueur", "rancœur").
+# Share of its figure an English loan in "-er" said "-eur" keeps: "quaker",
+# "bunker", "speaker" rhyme with "cœur", yet come after the words a poet looks
+# for there ("vainqueur", "chœur", "rancœur"). A loan that no quotation uses
+# keeps the least; one that literature quotes ("quaker" in the letters on
+# England) keeps more, as a word of its time rather than of verse. A loan that
+# shares its spelling with a French reading ("ranger", the verb) has only that
+# reading's quotations and thesaurus lists: it counts as unquoted.
 ENGLISH_LOAN_SHARE = 0.4
+QUOTED_LOAN_SHARE = 0.75
 
 
 def english_er_loan(line):
@@ -124,13 +129,20 @@ def english_er_loan(line):
 
 
 def lower_english_loans(lines, quoted):
-    """quoted(form): whether the quotations use the form itself."""
-    lowered = 0
+    """quoted(form): whether the quotations use the form itself. Returns how
+    many loans were lowered, unquoted and quoted."""
+    french = {l.headword for l in lines if not english_er_loan(l)}
+    unquoted = quoted_loans = 0
     for line in lines:
-        if english_er_loan(line) and not quoted(line.headword):
+        if not english_er_loan(line):
+            continue
+        if quoted(line.headword) and line.headword not in french:
+            line.score = round(line.score * QUOTED_LOAN_SHARE, 2)
+            quoted_loans += 1
+        else:
             line.score = round(line.score * ENGLISH_LOAN_SHARE, 2)
-            lowered += 1
-    return lowered
+            unquoted += 1
+    return unquoted, quoted_loans
 
 
 def storable(line, key, report):
