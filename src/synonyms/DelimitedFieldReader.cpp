@@ -9,16 +9,24 @@ DelimitedFieldReader::DelimitedFieldReader(QByteArray bytes, QString fileName)
 
 std::optional<QString> DelimitedFieldReader::next(RuntimeError &error)
 {
+    const std::optional<QByteArrayView> field = nextBytes(error);
+    if (!field)
+        return std::nullopt;
+    return TextCodec::fromWindows1252(*field);
+}
+
+std::optional<QByteArrayView> DelimitedFieldReader::nextBytes(RuntimeError &error)
+{
     if (atEnd()) {
         error = RuntimeError::readPastEnd(m_fileName);
         return std::nullopt;
     }
+    // Read only: the bytes are shared with the synonyms blocks.
     const qsizetype size = m_bytes.size();
-    while (m_pos < size && (m_bytes[m_pos] == ' ' || m_bytes[m_pos] == '\t'))
+    const char *bytes = m_bytes.constData();
+    while (m_pos < size && (bytes[m_pos] == ' ' || bytes[m_pos] == '\t'))
         ++m_pos;
 
-    // The field is decoded straight from the file's bytes.
-    const char *bytes = m_bytes.constData();
     auto endOfField = [&](qsizetype from) {
         while (from < size && bytes[from] != ',' && bytes[from] != '\r' && bytes[from] != '\n')
             ++from;
@@ -37,13 +45,13 @@ std::optional<QString> DelimitedFieldReader::next(RuntimeError &error)
         field = QByteArrayView(bytes + start, m_pos - start);
     }
 
-    if (m_pos < size && m_bytes[m_pos] == ',') {
+    if (m_pos < size && bytes[m_pos] == ',') {
         ++m_pos;
     } else {
-        if (m_pos < size && m_bytes[m_pos] == '\r')
+        if (m_pos < size && bytes[m_pos] == '\r')
             ++m_pos;
-        if (m_pos < size && m_bytes[m_pos] == '\n')
+        if (m_pos < size && bytes[m_pos] == '\n')
             ++m_pos;
     }
-    return TextCodec::fromWindows1252(field);
+    return field;
 }
