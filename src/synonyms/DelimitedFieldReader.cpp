@@ -2,6 +2,10 @@
 
 #include "lexicon/TextCodec.h"
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 DelimitedFieldReader::DelimitedFieldReader(QByteArray bytes, QString fileName)
     : m_bytes(std::move(bytes)), m_fileName(std::move(fileName))
 {
@@ -28,6 +32,19 @@ std::optional<QByteArrayView> DelimitedFieldReader::nextBytes(RuntimeError &erro
         ++m_pos;
 
     auto endOfField = [&](qsizetype from) {
+#ifdef __SSE2__
+        // Sixteen bytes at a time while the file goes on that far.
+        const __m128i comma = _mm_set1_epi8(',');
+        const __m128i cr = _mm_set1_epi8('\r');
+        const __m128i lf = _mm_set1_epi8('\n');
+        for (; from + 16 <= size; from += 16) {
+            const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i *>(bytes + from));
+            const __m128i ends = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(chunk, comma), _mm_cmpeq_epi8(chunk, cr)),
+                                              _mm_cmpeq_epi8(chunk, lf));
+            if (const auto mask = unsigned(_mm_movemask_epi8(ends)))
+                return from + __builtin_ctz(mask);
+        }
+#endif
         while (from < size && bytes[from] != ',' && bytes[from] != '\r' && bytes[from] != '\n')
             ++from;
         return from;
