@@ -265,24 +265,29 @@ bool WordList::cutLine(int index, RuntimeError &error)
     }
 
     // The keys from the four bytes that end each field, when the item has
-    // four bytes there; the bytes before a short field are masked off.
-    auto key = [&](quint32 begin, quint32 end) {
-        const quint32 size = end > begin ? end - begin : 0;
-        if (span.start + end < 4)
+    // four bytes there (all but the first line's short fields); the bytes
+    // before a short field are masked off. The "@" come in order, so no
+    // field ends before it begins.
+    const bool nearItemStart = span.start + at[1] < 4;
+    auto key = [&](int field) {
+        const quint32 begin = at[field - 1] + 1;
+        const quint32 end = at[field];
+        if (nearItemStart)
             return fieldKey(fieldAt(begin, end));
+        const quint32 size = end - begin;
         quint32 last4;
         std::memcpy(&last4, line + end - 4, 4);
         last4 = qFromLittleEndian(last4) >> 8;
         static constexpr quint32 kept[4] = {0, 0x00FF0000u, 0x00FFFF00u, 0x00FFFFFFu};
         return (last4 & kept[size < 3 ? size : 3]) | (size < 255 ? size : 255) << 24;
     };
-    keys(0)[index] = key(at[0] + 1, at[1]);
-    keys(1)[index] = key(at[1] + 1, at[2]);
-    keys(2)[index] = key(at[2] + 1, at[3]);
+    keys(0)[index] = key(1);
+    keys(1)[index] = key(2);
+    keys(2)[index] = key(3);
     if (length <= 255 && (conjugated == 0 || conjugated == 1) && syllables >= 0 && syllables <= 126) {
-        quint8 *shortAt = atSigns(index);
-        for (int n = 0; n < 6; ++n)
-            shortAt[n] = quint8(at[n]);
+        const quint8 shortAt[6] = {quint8(at[0]), quint8(at[1]), quint8(at[2]),
+                                   quint8(at[3]), quint8(at[4]), quint8(at[5])};
+        std::memcpy(atSigns(index), shortAt, sizeof shortAt);
         numberBytes()[index] = quint8(conjugated << 7 | syllables);
     } else {
         LongCut full;
