@@ -195,11 +195,11 @@ void SearchRun::putInOrder(QList<ResultEntry> &list) const
 
 bool SearchRun::firstOfHeadword(ResultKind kind, const QString &headword)
 {
+    // One lookup: the set grows only with a new headword.
     QSet<QString> &listed = m_listedHeadwords[int(kind)];
-    if (listed.contains(headword))
-        return false;
+    const qsizetype before = listed.size();
     listed.insert(headword);
-    return true;
+    return listed.size() != before;
 }
 
 void SearchRun::finish()
