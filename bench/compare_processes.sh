@@ -5,7 +5,9 @@
 #   main window is up; the loading chain and the searches (Google Benchmark).
 # Usage: bash bench/compare_processes.sh BEFORE_BUILD_DIR AFTER_BUILD_DIR [WORD]
 # Each build dir is a configured build of the program; the benchmark targets
-# are built in it when missing. Needs perf (linux-perf).
+# are built in it when missing. Needs perf (linux-perf); with valgrind the
+# instructions of each process are counted too (callgrind), a figure that
+# does not move with the load of a shared machine.
 set -euo pipefail
 
 before=$(realpath "${1:?before build dir}")
@@ -52,6 +54,20 @@ printf '%-28s %8s ms\n' "grep -c $ending (exported)" "$grep_ms" "bare Qt Core pr
   "rimes before" "$before_ms" "rimes after" "$after_ms"
 awk -v b="$before_ms" -v a="$after_ms" -v g="$grep_ms" -v q="$bare_ms" 'BEGIN {
   printf "after / grep: %.2fx (before %.2fx); after - bare Qt: %.2f ms (before %.2f ms)\n", a / g, b / g, a - q, b - q }'
+
+# Instructions (millions) of one run of a command, counted by callgrind.
+instructions_m() {
+  valgrind --tool=callgrind --callgrind-out-file=/dev/null "$@" 2>&1 >/dev/null |
+    awk '/Collected :/ { printf "%.1f", $4 / 1e6 }'
+}
+
+if command -v valgrind >/dev/null; then
+  echo "== rimes $word, instructions per process (callgrind, millions)"
+  printf '%-28s %8s M\n' "grep -c $ending (exported)" "$(instructions_m grep -c "$ending" "$work/words.txt")" \
+    "bare Qt Core process" "$(instructions_m "$after/bench/bare_qtcore")" \
+    "rimes before" "$(instructions_m "$before/src/cli/rimes" "$word")" \
+    "rimes after" "$(instructions_m "$after/src/cli/rimes" "$word")"
+fi
 
 echo "== window resident memory after start-up (VmRSS)"
 printf '%-28s %8s MB\n' "versalune before" "$(window_rss_mb "$before/src/app/versalune")" \

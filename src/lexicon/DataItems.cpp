@@ -1,5 +1,7 @@
 #include "lexicon/DataItems.h"
 
+#include "lexicon/MappedPages.h"
+
 #include <QResource>
 
 namespace {
@@ -17,6 +19,13 @@ std::optional<QByteArray> readResource(const QString &path)
 } // namespace
 
 namespace DataItems {
+
+void releaseReadPages(const QString &type, int id)
+{
+    const QResource resource(QStringLiteral(":/items/%1/%2").arg(type, QString::number(id)));
+    if (resource.isValid() && resource.data() && resource.compressionAlgorithm() == QResource::NoCompression)
+        ReleaseMappedPages(QByteArrayView(reinterpret_cast<const char *>(resource.data()), resource.size()));
+}
 
 std::optional<QByteArray> read(const QString &type, int id)
 {

@@ -14,6 +14,9 @@ namespace DataItems {
 std::optional<QByteArray> read(const QString &type, int id);
 // A fixed list shipped with a window, by file name ("palindromes.txt").
 std::optional<QByteArray> readNamed(const QString &name);
+// Once an item read in place has been gone through, its pages are left to
+// the system (see MappedPages.h); nothing for an item stored compressed.
+void releaseReadPages(const QString &type, int id);
 
 inline const QString WordListType = QStringLiteral("3_LISTE_DES_MOTS");
 inline constexpr int WordListId = 103;

@@ -131,6 +131,8 @@ void LoadingSequence::cutWordLines()
         emit busyChanged(false);
         reportStageFailure(*error, QStringLiteral("Interne 107"));
     }
+    // Cut: the searches read the tables, and the bytes of listed lines only.
+    DataItems::releaseReadPages(DataItems::WordListType, DataItems::WordListId);
 }
 
 bool LoadingSequence::checkSynonymFile()

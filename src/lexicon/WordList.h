@@ -11,6 +11,12 @@
 // compare fields on the bytes (the *Bytes accessors and StoredChar) and
 // decode only the lines they list. The text accessors returning QStringView
 // decode the whole list once, on their first use.
+//
+// Per line the list holds where it starts, where its "@" are (a byte each
+// for the usual short line) and a key of its sound and tail fields: their
+// length and last three bytes. A Scan compares those keys, four lines at a
+// time, and the bytes only of the lines whose keys agree.
+#include "lexicon/LargeBlock.h"
 #include "lexicon/RuntimeError.h"
 
 #include <QByteArray>
@@ -26,12 +32,15 @@ public:
     static constexpr int Capacity = 180000;
 
     WordList();
+    // A store for longer lists than the program's (benchmarks of scale).
+    explicit WordList(int capacity);
+    int capacity() const { return m_capacity; }
 
-    // Number of lines found by the last reading; may exceed Capacity when the
-    // item was too long (the cutting stage then reports its own failure).
+    // Number of lines found by the last reading; may exceed the capacity when
+    // the item was too long (the cutting stage then reports its own failure).
     int rawWordCount() const { return m_wordCount; }
-    // Number of records a search may scan: never more than Capacity.
-    int wordCount() const { return m_wordCount < Capacity ? m_wordCount : Capacity; }
+    // Number of records a search may scan: never more than the capacity.
+    int wordCount() const { return m_wordCount < m_capacity ? m_wordCount : m_capacity; }
     // Number of lines the cutting stage turned into records (from the first
     // line on). 0 means the list gave nothing a search can use.
     int recordCount() const { return m_recordCount; }
@@ -41,8 +50,8 @@ public:
     QStringView approxSound(int i) const { return field(i, Approx); }
     QStringView writtenTail(int i) const { return field(i, Tail); }
     QStringView categories(int i) const { return field(i, Categories); }
-    int isConjugated(int i) const { return hasRecord(i) ? m_records[i].isConjugated : 0; }
-    int syllableCount(int i) const { return hasRecord(i) ? m_records[i].syllableCount : 0; }
+    int isConjugated(int i) const { return isCut(i) ? numbers(i).isConjugated : 0; }
+    int syllableCount(int i) const { return isCut(i) ? numbers(i).syllableCount : 0; }
     // The deciphered headword of record i.
     QString headword(int i) const;
 
@@ -61,8 +70,37 @@ public:
     // that stores the commas of headwords read as ",".
     static char16_t StoredChar(unsigned char byte) { return s_storedChars[byte]; }
 
+    // The fields a Scan reads, and how it compares them with its text.
+    enum class Column { ExactSound, ApproxSound, WrittenTail };
+    enum class Match { Equal, EndsWith };
+    // The lines whose field equals (or ends with) a text, read as StoredChar,
+    // case-sensitive, in list order among the first wordCount() lines. The
+    // list and the text must outlive the scan.
+    class Scan {
+    public:
+        Scan(const WordList &words, Column column, QStringView text, Match match);
+        // The next such line, -1 when there is none left.
+        int next();
+
+    private:
+        bool matches(int i) const;
+
+        const WordList &m_words;
+        Column m_column;
+        QStringView m_text;
+        Match m_match;
+        int m_next = 0;
+        int m_end = 0;
+        // The text as stored bytes, when it has a single stored form; the
+        // keys are then compared first (m_keyMask, m_keyWanted).
+        bool m_byKeys = false;
+        QByteArray m_stored;
+        quint32 m_keyMask = 0;
+        quint32 m_keyWanted = 0;
+    };
+
     // Reading the lines (loading stage TimDeb). A missing item leaves the
-    // list empty; more than Capacity lines keeps the first Capacity.
+    // list empty; more lines than the capacity keeps the first ones.
     std::optional<RuntimeError> readLines(const std::optional<QByteArray> &item);
     // Cutting the lines into fields (loading stage TimTri1). Stops at the
     // first bad line; lines before it are cut, it and later ones stay empty.
@@ -77,29 +115,67 @@ private:
         quint32 start = 0;
         quint32 length = 0;
     };
-    // A cut line: where it starts and ends, and where its six "@" are
-    // (from its start). An uncut line is all zeros: every field empty.
-    struct Record {
-        quint32 start = 0;
-        quint32 length = 0;
+    // A cut line's numbers in one byte: conjugated (0 or 1) in the top bit,
+    // syllables (0 to 126) below. LongMark instead for a line of more than
+    // 255 bytes or with other numbers: its cut is then in m_longCuts.
+    static constexpr quint8 LongMark = 0xFF;
+    struct LongCut {
+        int line = 0;
         quint32 at[6] = {};
         qint32 isConjugated = 0;
         qint32 syllableCount = 0;
     };
+    struct Numbers {
+        int isConjugated = 0;
+        int syllableCount = 0;
+    };
 
     static const std::array<char16_t, 256> s_storedChars;
     static QString decoded(QByteArrayView bytes);
-    bool inRange(int i) const { return i >= 0 && i < Capacity; }
-    bool hasRecord(int i) const { return i >= 0 && std::size_t(i) < m_records.size(); }
+    // The key of a stored field: its length (255 for longer) in the top byte,
+    // then its last, second last and third last bytes (0 where it has none).
+    static quint32 fieldKey(QByteArrayView bytes);
+
+    // The tables, one block for the kept lines (n = m_keptLines):
+    //   n + 1 line starts: where each kept line starts, and where the line
+    //     after the last would; a line ends two bytes (CR LF) before the next;
+    //   three columns of n keys: exact sound, approximate sound, tail;
+    //   n times six bytes: where the six "@" of a short cut line are;
+    //   n number bytes.
+    // Only the first m_recordCount lines have their cut filled in.
+    static std::size_t tableSize(int lines) { return std::size_t(lines) * 23 + 4; }
+    const quint32 *starts() const { return reinterpret_cast<const quint32 *>(m_tables.data()); }
+    quint32 *starts() { return reinterpret_cast<quint32 *>(m_tables.data()); }
+    const quint32 *keys(int column) const { return starts() + (m_keptLines + 1) + std::size_t(column) * m_keptLines; }
+    quint32 *keys(int column) { return starts() + (m_keptLines + 1) + std::size_t(column) * m_keptLines; }
+    const quint8 *atSigns(int i) const { return reinterpret_cast<const quint8 *>(keys(3)) + 6 * std::size_t(i); }
+    quint8 *atSigns(int i) { return reinterpret_cast<quint8 *>(keys(3)) + 6 * std::size_t(i); }
+    const quint8 *numberBytes() const { return atSigns(m_keptLines); }
+    quint8 *numberBytes() { return atSigns(m_keptLines); }
+
+    bool isCut(int i) const { return i >= 0 && i < m_recordCount; }
+    Span lineSpan(int i) const { return {starts()[i], starts()[i + 1] - starts()[i] - 2}; }
+    const LongCut &longCut(int i) const;
+    Numbers numbers(int i) const
+    {
+        const quint8 packed = numberBytes()[i];
+        if (packed != LongMark)
+            return {packed >> 7, packed & 0x7F};
+        const LongCut &full = longCut(i);
+        return {full.isConjugated, full.syllableCount};
+    }
     Span fieldSpan(int i, Field f) const
     {
-        if (!inRange(i) || std::size_t(i) >= m_records.size())
+        if (!isCut(i))
             return {};
-        const Record &record = m_records[i];
+        const Span line = lineSpan(i);
+        const bool isShort = numberBytes()[i] != LongMark;
+        const quint8 *shortAt = atSigns(i);
+        auto at = [&](int n) -> quint32 { return isShort ? shortAt[n] : longCut(i).at[n]; };
         // The categories follow the two number fields.
-        const quint32 begin = f == Headword ? 0 : record.at[f == Categories ? 5 : f - 1] + 1;
-        const quint32 end = f == Categories ? record.length : record.at[f];
-        return {record.start + begin, end > begin ? end - begin : 0};
+        const quint32 begin = f == Headword ? 0 : at(f == Categories ? 5 : f - 1) + 1;
+        const quint32 end = f == Categories ? line.length : at(f);
+        return {line.start + begin, end > begin ? end - begin : 0};
     }
     QByteArrayView fieldBytes(int i, Field f) const
     {
@@ -108,12 +184,14 @@ private:
     }
     QStringView field(int i, Field f) const;
     const QString &text() const;
-    // Cuts one line into record; false with the error for a bad line.
-    bool cutLine(Span lineSpan, Record &record, RuntimeError &error) const;
+    // Cuts line i; false with the error for a bad line.
+    bool cutLine(int i, RuntimeError &error);
 
+    int m_capacity = Capacity;
     QByteArray m_bytes;
-    std::vector<Span> m_lines;
-    std::vector<Record> m_records;
+    LargeBlock m_tables;
+    int m_keptLines = 0;
+    std::vector<LongCut> m_longCuts;
     int m_wordCount = 0;
     int m_recordCount = 0;
     // The whole list decoded, made by the first text accessor called.

@@ -117,9 +117,9 @@ void SearchRun::runExact()
         return;
 
     QList<ResultEntry> &list = m_results[int(ResultKind::Rich)];
-    const int count = words.wordCount();
-    for (int i = 0; i < count; ++i) {
-        if (!SameText(words.exactSoundBytes(i), m_queryExactSound) || !PassesFilters(words, i, m_parameters))
+    WordList::Scan scan(words, WordList::Column::ExactSound, m_queryExactSound, WordList::Match::Equal);
+    for (int i = scan.next(); i >= 0; i = scan.next()) {
+        if (!PassesFilters(words, i, m_parameters))
             continue;
         const QString headword = words.headword(i);
         if (!firstOfHeadword(ResultKind::Rich, headword))
@@ -146,9 +146,9 @@ void SearchRun::runApprox()
         return;
 
     QList<ResultEntry> &list = m_results[int(ResultKind::Approx)];
-    const int count = words.wordCount();
-    for (int i = 0; i < count; ++i) {
-        if (!SameText(words.approxSoundBytes(i), m_queryApproxSound) || !PassesFilters(words, i, m_parameters))
+    WordList::Scan scan(words, WordList::Column::ApproxSound, m_queryApproxSound, WordList::Match::Equal);
+    for (int i = scan.next(); i >= 0; i = scan.next()) {
+        if (!PassesFilters(words, i, m_parameters))
             continue;
         const QString headword = words.headword(i);
         if (!m_parameters.showDuplicates && m_richHeadwords.contains(PaddedHeadword(headword)))
@@ -172,9 +172,9 @@ void SearchRun::runEnding()
     const WordList &words = *m_words;
 
     QList<ResultEntry> &list = m_results[int(ResultKind::Ending)];
-    const int count = words.wordCount();
-    for (int i = 0; i < count; ++i) {
-        if (!TailEndsWith(words.writtenTailBytes(i), m_endingKey) || !PassesFilters(words, i, m_parameters))
+    WordList::Scan scan(words, WordList::Column::WrittenTail, m_endingKey, WordList::Match::EndsWith);
+    for (int i = scan.next(); i >= 0; i = scan.next()) {
+        if (!PassesFilters(words, i, m_parameters))
             continue;
         const QString headword = words.headword(i);
         // The typed word itself is no ending of its own, whatever its capitals.
@@ -195,11 +195,11 @@ void SearchRun::putInOrder(QList<ResultEntry> &list) const
 
 bool SearchRun::firstOfHeadword(ResultKind kind, const QString &headword)
 {
+    // One lookup: the set grows only with a new headword.
     QSet<QString> &listed = m_listedHeadwords[int(kind)];
-    if (listed.contains(headword))
-        return false;
+    const qsizetype before = listed.size();
     listed.insert(headword);
-    return true;
+    return listed.size() != before;
 }
 
 void SearchRun::finish()

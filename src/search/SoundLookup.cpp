@@ -25,23 +25,13 @@ namespace {
 // The first line whose written tail is the key, else -1.
 int firstTailEqualTo(const WordList &words, QStringView key)
 {
-    const int count = words.wordCount();
-    for (int i = 0; i < count; ++i) {
-        if (SameText(words.writtenTailBytes(i), key))
-            return i;
-    }
-    return -1;
+    return WordList::Scan(words, WordList::Column::WrittenTail, key, WordList::Match::Equal).next();
 }
 
 // The first line whose written tail ends with the key, else -1.
 int firstTailEndingWith(const WordList &words, QStringView key)
 {
-    const int count = words.wordCount();
-    for (int i = 0; i < count; ++i) {
-        if (TailEndsWith(words.writtenTailBytes(i), key))
-            return i;
-    }
-    return -1;
+    return WordList::Scan(words, WordList::Column::WrittenTail, key, WordList::Match::EndsWith).next();
 }
 
 } // namespace

@@ -23,20 +23,34 @@ QStringList CandidateLines::candidateSearch(const SynonymList &list, const QStri
     return candidateSearch(list.block(fold->blockIndex), *fold, word);
 }
 
-QStringList CandidateLines::candidateSearch(const QStringList &block, const BlockFold &fold, const QString &word)
+template<typename LineAt>
+QStringList CandidateLines::collect(qsizetype lineCount, LineAt lineAt, const BlockFold &fold, const QString &word)
 {
     if (word.size() < ShortestWord)
         return {};
     const QString key = fold.apply(word);
     QStringList headwords;
     int k = 0;
-    for (const QString &line : block) {
+    for (qsizetype n = 0; n < lineCount; ++n) {
         if (k == Capacity)
             break;
-        if (!lineStartsWithKey(line, fold, key))
+        if (!lineStartsWithKey(lineAt(n, key.size()), fold, key))
             continue;
+        const QString line = lineAt(n, -1);
         m_slots[k++] = line;
         headwords.append(SynonymEntry::headwordOf(line).toString());
     }
     return headwords;
+}
+
+QStringList CandidateLines::candidateSearch(const QStringList &block, const BlockFold &fold, const QString &word)
+{
+    return collect(block.size(), [&](qsizetype n, qsizetype) { return block[n]; }, fold, word);
+}
+
+QStringList CandidateLines::candidateSearch(const SynonymBlock &block, const BlockFold &fold, const QString &word)
+{
+    // Only the first characters of a line are decoded to compare it.
+    return collect(block.size(), [&](qsizetype n, qsizetype length) { return block.start(n, length); }, fold,
+                   word);
 }

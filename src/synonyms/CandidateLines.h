@@ -28,8 +28,14 @@ public:
     QStringList candidateSearch(const SynonymList &list, const QString &word);
     // The same over one block, for a known fold.
     QStringList candidateSearch(const QStringList &block, const BlockFold &fold, const QString &word);
+    QStringList candidateSearch(const SynonymBlock &block, const BlockFold &fold, const QString &word);
 
 private:
+    // lineAt(n, length): line n of the block, at least its first length
+    // characters; the whole line when it is taken.
+    template<typename LineAt>
+    QStringList collect(qsizetype lineCount, LineAt lineAt, const BlockFold &fold, const QString &word);
+
     QStringList m_slots;
 };
 

@@ -2,6 +2,10 @@
 
 #include "lexicon/TextCodec.h"
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 DelimitedFieldReader::DelimitedFieldReader(QByteArray bytes, QString fileName)
     : m_bytes(std::move(bytes)), m_fileName(std::move(fileName))
 {
@@ -9,17 +13,38 @@ DelimitedFieldReader::DelimitedFieldReader(QByteArray bytes, QString fileName)
 
 std::optional<QString> DelimitedFieldReader::next(RuntimeError &error)
 {
+    const std::optional<QByteArrayView> field = nextBytes(error);
+    if (!field)
+        return std::nullopt;
+    return TextCodec::fromWindows1252(*field);
+}
+
+std::optional<QByteArrayView> DelimitedFieldReader::nextBytes(RuntimeError &error)
+{
     if (atEnd()) {
         error = RuntimeError::readPastEnd(m_fileName);
         return std::nullopt;
     }
+    // Read only: the bytes are shared with the synonyms blocks.
     const qsizetype size = m_bytes.size();
-    while (m_pos < size && (m_bytes[m_pos] == ' ' || m_bytes[m_pos] == '\t'))
+    const char *bytes = m_bytes.constData();
+    while (m_pos < size && (bytes[m_pos] == ' ' || bytes[m_pos] == '\t'))
         ++m_pos;
 
-    // The field is decoded straight from the file's bytes.
-    const char *bytes = m_bytes.constData();
     auto endOfField = [&](qsizetype from) {
+#ifdef __SSE2__
+        // Sixteen bytes at a time while the file goes on that far.
+        const __m128i comma = _mm_set1_epi8(',');
+        const __m128i cr = _mm_set1_epi8('\r');
+        const __m128i lf = _mm_set1_epi8('\n');
+        for (; from + 16 <= size; from += 16) {
+            const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i *>(bytes + from));
+            const __m128i ends = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(chunk, comma), _mm_cmpeq_epi8(chunk, cr)),
+                                              _mm_cmpeq_epi8(chunk, lf));
+            if (const auto mask = unsigned(_mm_movemask_epi8(ends)))
+                return from + __builtin_ctz(mask);
+        }
+#endif
         while (from < size && bytes[from] != ',' && bytes[from] != '\r' && bytes[from] != '\n')
             ++from;
         return from;
@@ -37,13 +62,13 @@ std::optional<QString> DelimitedFieldReader::next(RuntimeError &error)
         field = QByteArrayView(bytes + start, m_pos - start);
     }
 
-    if (m_pos < size && m_bytes[m_pos] == ',') {
+    if (m_pos < size && bytes[m_pos] == ',') {
         ++m_pos;
     } else {
-        if (m_pos < size && m_bytes[m_pos] == '\r')
+        if (m_pos < size && bytes[m_pos] == '\r')
             ++m_pos;
-        if (m_pos < size && m_bytes[m_pos] == '\n')
+        if (m_pos < size && bytes[m_pos] == '\n')
             ++m_pos;
     }
-    return TextCodec::fromWindows1252(field);
+    return field;
 }

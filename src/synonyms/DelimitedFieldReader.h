@@ -7,6 +7,7 @@
 #include "lexicon/RuntimeError.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <optional>
 
@@ -18,6 +19,9 @@ public:
     bool atEnd() const { return m_pos >= m_bytes.size(); }
     // The next field as Windows-1252 text; fails with error 62 at the end.
     std::optional<QString> next(RuntimeError &error);
+    // The same field as the file's bytes: a view into bytes().
+    std::optional<QByteArrayView> nextBytes(RuntimeError &error);
+    const QByteArray &bytes() const { return m_bytes; }
 
 private:
     QByteArray m_bytes;

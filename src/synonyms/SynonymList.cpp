@@ -1,6 +1,7 @@
 #include "synonyms/SynonymList.h"
 
 #include "lexicon/RegularFile.h"
+#include "lexicon/TextCodec.h"
 #include "lexicon/TextReplace.h"
 #include "lexicon/WordCipher.h"
 
@@ -9,7 +10,7 @@
 SynonymList::SynonymList()
 {
     for (int b = 0; b < BlockCount; ++b)
-        m_blocks[b] = QStringList(blockSize(b));
+        m_blocks[b] = SynonymBlock(blockSize(b));
 }
 
 bool SynonymList::isEnciphered(int letterIndex)
@@ -44,7 +45,7 @@ std::optional<RuntimeError> SynonymList::readBlocks(char firstLetter, char lastL
         readBlock(b, problem);
         // This line is fixed by the program, whatever the file holds there.
         if (b == 'U' - 'A' && m_blocks[b].size() >= UnanimitySlot)
-            m_blocks[b][UnanimitySlot - 1] = UnanimityLine;
+            m_blocks[b].setText(UnanimitySlot - 1, UnanimityLine);
     }
     if (!problem || m_problemMet)
         return std::nullopt;
@@ -67,27 +68,29 @@ std::optional<QString> SynonymList::decipherEntry(const QString &stored, int let
 
 void SynonymList::readBlock(int letterIndex, std::optional<RuntimeError> &problem)
 {
-    QStringList &entries = m_blocks[letterIndex];
+    SynonymBlock &entries = m_blocks[letterIndex];
     for (qsizetype slot = 0; slot < entries.size(); ++slot) {
         RuntimeError error;
-        std::optional<QString> field = m_reader.next(error);
+        const std::optional<QByteArrayView> field = m_reader.nextBytes(error);
         if (!field) {
             if (!problem)
                 problem = error;
             return;
         }
-        if (isEnciphered(letterIndex)) {
-            field = decipherEntry(*field, letterIndex);
-            if (!field) {
-                if (!problem) {
-                    problem = RuntimeError {RuntimeError::ReadPastEnd,
-                                            QStringLiteral("Ligne sans « @ » dans le bloc %1 de %2 (entrée %3).")
-                                                .arg(QString(QChar('A' + letterIndex)), m_fileName,
-                                                     QString::number(slot + 1))};
-                }
-                continue;
-            }
+        if (!isEnciphered(letterIndex)) {
+            entries.setBytes(slot, m_reader.bytes(), *field);
+            continue;
         }
-        entries[slot] = *field;
+        const std::optional<QString> entry = decipherEntry(TextCodec::fromWindows1252(*field), letterIndex);
+        if (!entry) {
+            if (!problem) {
+                problem = RuntimeError {RuntimeError::ReadPastEnd,
+                                        QStringLiteral("Ligne sans « @ » dans le bloc %1 de %2 (entrée %3).")
+                                            .arg(QString(QChar('A' + letterIndex)), m_fileName,
+                                                 QString::number(slot + 1))};
+            }
+            continue;
+        }
+        entries.setText(slot, *entry);
     }
 }

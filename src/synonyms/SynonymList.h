@@ -3,10 +3,12 @@
 // The synonyms dictionary: one entry "headword@syn1\syn2\..." per line of
 // listsyno.ret, in 26 blocks A to Z whose sizes are fixed by the program.
 // Only a line's position in the file decides its block. Headwords of blocks
-// H, Q and U are stored enciphered and deciphered while loading.
+// H, Q and U are stored enciphered and deciphered while loading; the other
+// lines stay as the file's bytes until they are asked for.
 #include "lexicon/DataSizes.h"
 #include "lexicon/RuntimeError.h"
 #include "synonyms/DelimitedFieldReader.h"
+#include "synonyms/SynonymBlock.h"
 
 #include <QString>
 #include <QStringList>
@@ -24,8 +26,8 @@ public:
 
     // Block of an initial letter 'A'..'Z' (index 0..25): its slots in file
     // order; slot n of the block is entry n - 1.
-    const QStringList &block(int letterIndex) const { return m_blocks[letterIndex]; }
-    const QStringList &blockOf(char letter) const { return m_blocks[letter - 'A']; }
+    const SynonymBlock &block(int letterIndex) const { return m_blocks[letterIndex]; }
+    const SynonymBlock &blockOf(char letter) const { return m_blocks[letter - 'A']; }
     static int blockSize(int letterIndex) { return DataSizes::kSynonymBlockSizes[letterIndex]; }
 
     // Reading, stage by stage: open the file, then read blocks from first to
@@ -46,7 +48,7 @@ private:
     void readBlock(int letterIndex, std::optional<RuntimeError> &problem);
     static std::optional<QString> decipherEntry(const QString &stored, int letterIndex);
 
-    std::array<QStringList, BlockCount> m_blocks;
+    std::array<SynonymBlock, BlockCount> m_blocks;
     DelimitedFieldReader m_reader;
     QString m_fileName;
     bool m_problemMet = false;
