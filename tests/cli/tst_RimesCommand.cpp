@@ -120,6 +120,10 @@ void TestRimesCommand::wordFilteredLikeTheInputBox()
     parse = ParseRimesArguments({u"aujourd’hui"_qs});
     QVERIFY2(parse.ok(), qPrintable(parse.error));
     QCOMPARE(parse.request.parameters.typedText, QString("hui"));
+    // A ligature is spelled out as the word list writes it, which removes nothing.
+    parse = ParseRimesArguments({u"cœur"_qs});
+    QCOMPARE(parse.request.parameters.typedText, QString("coeur"));
+    QVERIFY(parse.request.notes.isEmpty());
     parse = ParseRimesArguments({"ab#c"});
     QVERIFY(parse.request.notes.first().contains(u"non admis"_qs));
 
