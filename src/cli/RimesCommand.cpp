@@ -6,18 +6,6 @@
 #include <optional>
 
 namespace {
-// The word as the input box spells it before removing anything: composed
-// accents, the ligatures written out ("cœur" is "coeur", nothing removed).
-QString ligaturesSpelledOut(const QString &word)
-{
-    QString spelled = word.normalized(QString::NormalizationForm_C);
-    spelled.replace(QChar(0x0153), QLatin1String("oe"));
-    spelled.replace(QChar(0x00E6), QLatin1String("ae"));
-    spelled.replace(QChar(0x0152), QLatin1String("Oe"));
-    spelled.replace(QChar(0x00C6), QLatin1String("Ae"));
-    return spelled;
-}
-
 
 QString syllableValue(const QString &value)
 {
@@ -270,7 +258,7 @@ RimesParse ParseRimesArguments(const QStringList &givenArguments, const Standard
     } else if (LastWordAfterApostrophe(request.givenWord) != request.givenWord) {
         request.notes.append(QStringLiteral("Mot recherch\u00E9 : \u00AB %1 \u00BB (le dernier mot, apr\u00E8s "
                                             "l'apostrophe).").arg(typed));
-    } else if (typed != ligaturesSpelledOut(request.givenWord)) {
+    } else if (typed != SpellOutLigatures(request.givenWord)) {
         request.notes.append(QStringLiteral("Mot recherch\u00E9 : \u00AB %1 \u00BB (caract\u00E8res non admis "
                                             "retir\u00E9s).").arg(typed));
     }

@@ -26,17 +26,23 @@ QString LastWordAfterApostrophe(const QString &text)
     return last < 0 ? text : text.mid(last + 1);
 }
 
+QString SpellOutLigatures(const QString &text)
+{
+    // A pasted text may carry its accents as separate marks: composing them
+    // first keeps 'é' an 'é' instead of losing the accent.
+    QString spelled = text.normalized(QString::NormalizationForm_C);
+    spelled.replace(QChar(0x0153), QLatin1String("oe"));
+    spelled.replace(QChar(0x00E6), QLatin1String("ae"));
+    spelled.replace(QChar(0x0152), QLatin1String("Oe"));
+    spelled.replace(QChar(0x00C6), QLatin1String("Ae"));
+    return spelled;
+}
+
 namespace {
 // The alphabet of the input box, and the apostrophe where it is kept.
 QString keepAlphabet(const QString &text, bool keepApostrophe)
 {
-    // A pasted text may carry its accents as separate marks: composing them
-    // first keeps 'é' an 'é' instead of losing the accent.
-    QString composed = text.normalized(QString::NormalizationForm_C);
-    composed.replace(QChar(0x0153), QLatin1String("oe"));
-    composed.replace(QChar(0x00E6), QLatin1String("ae"));
-    composed.replace(QChar(0x0152), QLatin1String("Oe"));
-    composed.replace(QChar(0x00C6), QLatin1String("Ae"));
+    QString composed = SpellOutLigatures(text);
     composed.replace(QChar(0x2019), QLatin1Char('\''));
 
     QString kept;

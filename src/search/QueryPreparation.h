@@ -28,6 +28,10 @@ QString FilterInputText(const QString &text);
 // The last word of a text holding an apostrophe, or the whole text.
 QString LastWordAfterApostrophe(const QString &text);
 
+// The text with its accents composed and its ligatures written out as the
+// word list writes them ("cœur" is "coeur"): nothing removed yet.
+QString SpellOutLigatures(const QString &text);
+
 // The input box's own filter: the alphabet and the apostrophe (the
 // typographic one made plain), so that the poet sees "l'eau" or
 // "aujourd'hui" as typed; FilterInputText of it is the word searched.
