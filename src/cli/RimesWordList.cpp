@@ -2,9 +2,10 @@
 
 #include "lexicon/DataItems.h"
 
-RimesWordListLoad LoadRimesWordList(WordList &words, const std::optional<QByteArray> &item)
+RimesWordListLoad LoadRimesWordList(WordList &words, const std::optional<QByteArray> &item,
+                                    const std::optional<QByteArray> &tables)
 {
-    std::optional<RuntimeError> error = words.readLines(item);
+    std::optional<RuntimeError> error = words.readLines(item, tables);
     if (!error || words.wordCount() > 0) {
         if (const auto cutError = words.cutLines(); cutError && !error)
             error = cutError;

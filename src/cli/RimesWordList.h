@@ -15,4 +15,6 @@ struct RimesWordListLoad {
     QString message;
 };
 
-RimesWordListLoad LoadRimesWordList(WordList &words, const std::optional<QByteArray> &item);
+// tables: the list's ready tables (WordList::readLines), when there are.
+RimesWordListLoad LoadRimesWordList(WordList &words, const std::optional<QByteArray> &item,
+                                    const std::optional<QByteArray> &tables = std::nullopt);

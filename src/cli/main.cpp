@@ -109,7 +109,8 @@ int main(int argc, char *argv[])
 
     WordList words;
     const RimesWordListLoad load =
-        LoadRimesWordList(words, DataItems::read(DataItems::WordListType, DataItems::WordListId));
+        LoadRimesWordList(words, DataItems::read(DataItems::WordListType, DataItems::WordListId),
+                          DataItems::read(DataItems::WordListTablesType, DataItems::WordListId));
     if (!load.message.isEmpty())
         printError(load.message);
     if (!load.usable)

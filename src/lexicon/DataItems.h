@@ -20,6 +20,8 @@ void releaseReadPages(const QString &type, int id);
 
 inline const QString WordListType = QStringLiteral("3_LISTE_DES_MOTS");
 inline constexpr int WordListId = 103;
+// The word list's tables, made from it when the program is built.
+inline const QString WordListTablesType = QStringLiteral("3_TABLES_DES_MOTS");
 inline const QString ExactSoundsType = QStringLiteral("1_SONORES_EXACTES");
 inline constexpr int ExactSoundsId = 101;
 inline const QString ApproxSoundsType = QStringLiteral("2_SONORES_APP");

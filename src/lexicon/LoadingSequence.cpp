@@ -114,7 +114,8 @@ void LoadingSequence::runStage(Stage stage)
 
 void LoadingSequence::readWordLines()
 {
-    if (const auto error = m_data.words.readLines(m_readItem(DataItems::WordListType, DataItems::WordListId))) {
+    if (const auto error = m_data.words.readLines(m_readItem(DataItems::WordListType, DataItems::WordListId),
+                                                  m_readItem(DataItems::WordListTablesType, DataItems::WordListId))) {
         emit busyChanged(false);
         reportStageFailure(*error, QStringLiteral("Interne 101"));
     }

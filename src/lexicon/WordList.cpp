@@ -91,11 +91,14 @@ void forEachLineEnd(const char *bytes, qsizetype size, Found found)
 
 } // namespace
 
-std::optional<RuntimeError> WordList::readLines(const std::optional<QByteArray> &item)
+std::optional<RuntimeError> WordList::readLines(const std::optional<QByteArray> &item,
+                                               const std::optional<QByteArray> &tables)
 {
     m_text.clear();
     m_textMade = false;
     m_tables = LargeBlock();
+    m_takenTables.clear();
+    m_takenImage.clear();
     m_keptLines = 0;
     m_longCuts.clear();
     m_wordCount = 0;
@@ -104,6 +107,8 @@ std::optional<RuntimeError> WordList::readLines(const std::optional<QByteArray> 
         return RuntimeError::itemNotFound(QStringLiteral("3_LISTE_DES_MOTS"), 103);
     // A built-in item is shared, not copied.
     m_bytes = *item;
+    if (tables && takeTables(*tables))
+        return std::nullopt;
 
     // Lines end at CR LF; a lone CR or LF is part of its line. The store
     // takes only as many lines as the item has, up to the capacity: they are
@@ -303,6 +308,11 @@ bool WordList::cutLine(int index, RuntimeError &error)
 
 std::optional<RuntimeError> WordList::cutLines()
 {
+    // Ready tables are of a list cut whole without error.
+    if (tablesTaken()) {
+        m_recordCount = m_keptLines;
+        return std::nullopt;
+    }
     // Lines after a bad one stay without fields, as before any cutting.
     m_longCuts.clear();
     m_recordCount = 0;
@@ -314,6 +324,128 @@ std::optional<RuntimeError> WordList::cutLines()
         m_recordCount = i + 1;
     }
     return std::nullopt;
+}
+
+namespace {
+
+// The ready tables: this header, the tables (tableSize bytes, then up to
+// eight bytes to keep what follows aligned), then the long cuts.
+struct TablesHeader {
+    char magic[8];
+    quint32 version;
+    quint32 lineCount;
+    quint64 itemSize;
+    quint32 longCutCount;
+    quint32 longCutSize;
+};
+constexpr char TablesMagic[8] = {'V', 'L', 'T', 'A', 'B', 'L', 'E', 'S'};
+constexpr quint32 TablesVersion = 1;
+
+std::size_t alignedSize(std::size_t size)
+{
+    return (size + 7) / 8 * 8;
+}
+
+} // namespace
+
+QByteArray WordList::tablesImage() const
+{
+    if (m_keptLines == 0 || m_recordCount != m_wordCount || m_wordCount > m_capacity)
+        return {};
+    TablesHeader header {};
+    std::memcpy(header.magic, TablesMagic, sizeof header.magic);
+    header.version = TablesVersion;
+    header.lineCount = quint32(m_keptLines);
+    header.itemSize = quint64(m_bytes.size());
+    header.longCutCount = quint32(m_longCuts.size());
+    header.longCutSize = sizeof(LongCut);
+    const std::size_t tables = tableSize(m_keptLines);
+    QByteArray image(qsizetype(sizeof header + alignedSize(tables) + m_longCuts.size() * sizeof(LongCut)), '\0');
+    std::memcpy(image.data(), &header, sizeof header);
+    std::memcpy(image.data() + sizeof header, tableBytes(), tables);
+    if (!m_longCuts.empty())
+        std::memcpy(image.data() + sizeof header + alignedSize(tables), m_longCuts.data(),
+                    m_longCuts.size() * sizeof(LongCut));
+    return image;
+}
+
+bool WordList::takeTables(const QByteArray &image)
+{
+    TablesHeader header {};
+    if (std::size_t(image.size()) < sizeof header)
+        return false;
+    std::memcpy(&header, image.constData(), sizeof header);
+    if (std::memcmp(header.magic, TablesMagic, sizeof header.magic) != 0 || header.version != TablesVersion
+        || header.itemSize != quint64(m_bytes.size()) || header.longCutSize != sizeof(LongCut)
+        || header.lineCount == 0 || header.lineCount > quint32(m_capacity))
+        return false;
+    const std::size_t tables = tableSize(int(header.lineCount));
+    const std::size_t longCuts = std::size_t(header.longCutCount) * sizeof(LongCut);
+    if (std::size_t(image.size()) != sizeof header + alignedSize(tables) + longCuts)
+        return false;
+
+    m_keptLines = m_wordCount = int(header.lineCount);
+    const char *tableStart = image.constData() + sizeof header;
+    if (reinterpret_cast<quintptr>(tableStart) % alignof(quint32) == 0) {
+        m_takenTables = QByteArray::fromRawData(tableStart, qsizetype(tables));
+        m_takenImage = image;
+    } else {
+        // Tables that cannot be read in place are copied, still uncut.
+        m_tables = LargeBlock(tables);
+        std::memcpy(m_tables.data(), tableStart, tables);
+        m_takenTables = QByteArray::fromRawData(m_tables.data(), qsizetype(tables));
+    }
+    m_longCuts.resize(header.longCutCount);
+    if (longCuts)
+        std::memcpy(m_longCuts.data(), tableStart + alignedSize(tables), longCuts);
+    if (!tablesFitBytes()) {
+        m_tables = LargeBlock();
+        m_takenTables.clear();
+        m_takenImage.clear();
+        m_longCuts.clear();
+        m_keptLines = m_wordCount = 0;
+        return false;
+    }
+    return true;
+}
+
+bool WordList::tablesFitBytes() const
+{
+    // Every long cut belongs to a line of the list, in order.
+    for (std::size_t k = 0; k < m_longCuts.size(); ++k) {
+        const int line = m_longCuts[k].line;
+        if (line < 0 || line >= m_keptLines || (k > 0 && line <= m_longCuts[k - 1].line)
+            || numberBytes()[line] != LongMark)
+            return false;
+    }
+    // A few lines, spread over the list, first and last among them: each
+    // ends with CR LF, its "@" are where the tables say and its keys are
+    // those of its fields. Few enough that the list stays mostly untouched.
+    constexpr int Samples = 64;
+    const quint32 size = quint32(m_bytes.size());
+    if (starts()[0] != 0)
+        return false;
+    for (int s = 0; s <= Samples; ++s) {
+        const int i = int(qint64(m_keptLines - 1) * s / Samples);
+        const quint32 start = starts()[i];
+        const quint32 next = starts()[i + 1];
+        if (next < start + 2 || next > size || m_bytes[next - 2] != '\r' || m_bytes[next - 1] != '\n')
+            return false;
+        const quint32 length = next - start - 2;
+        quint32 at[6];
+        for (int f = 0; f < 6; ++f)
+            at[f] = numberBytes()[i] == LongMark ? longCut(i).at[f] : atSigns(i)[f];
+        for (int f = 0; f < 6; ++f) {
+            if (at[f] >= length || (f > 0 && at[f] <= at[f - 1]) || m_bytes[start + at[f]] != '@')
+                return false;
+        }
+        for (int column = 0; column < 3; ++column) {
+            const QByteArrayView field(m_bytes.constData() + start + at[column] + 1, at[column + 1] - at[column] - 1);
+            if (keys(column)[i] != fieldKey(field))
+                return false;
+        }
+    }
+    return true;
 }
 
 WordList::Scan::Scan(const WordList &words, Column column, QStringView text, Match match)

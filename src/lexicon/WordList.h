@@ -16,6 +16,10 @@
 // for the usual short line) and a key of its sound and tail fields: their
 // length and last three bytes. A Scan compares those keys, four lines at a
 // time, and the bytes only of the lines whose keys agree.
+//
+// Those tables depend only on the list's bytes, so the program is built with
+// the tables of its own list (tablesImage(), made at build time): reading the
+// built-in list with them adopts them in place of counting and cutting.
 #include "lexicon/LargeBlock.h"
 #include "lexicon/RuntimeError.h"
 
@@ -100,11 +104,21 @@ public:
     };
 
     // Reading the lines (loading stage TimDeb). A missing item leaves the
-    // list empty; more lines than the capacity keeps the first ones.
-    std::optional<RuntimeError> readLines(const std::optional<QByteArray> &item);
+    // list empty; more lines than the capacity keeps the first ones. Tables
+    // made from these very bytes (see tablesImage) are taken instead of
+    // counting the lines; tables of other bytes, or damaged, are ignored.
+    std::optional<RuntimeError> readLines(const std::optional<QByteArray> &item,
+                                          const std::optional<QByteArray> &tables = std::nullopt);
     // Cutting the lines into fields (loading stage TimTri1). Stops at the
     // first bad line; lines before it are cut, it and later ones stay empty.
+    // Nothing left to do when readLines took ready tables.
     std::optional<RuntimeError> cutLines();
+    // Whether readLines took ready tables.
+    bool tablesTaken() const { return !m_takenTables.isNull(); }
+
+    // The tables of a list read and cut whole without error, as bytes for
+    // readLines; empty for any other list.
+    QByteArray tablesImage() const;
 
     // Line i as read, after the "£" to "," replacement.
     QStringView line(int i) const;
@@ -144,7 +158,8 @@ private:
     //   n number bytes.
     // Only the first m_recordCount lines have their cut filled in.
     static std::size_t tableSize(int lines) { return std::size_t(lines) * 23 + 4; }
-    const quint32 *starts() const { return reinterpret_cast<const quint32 *>(m_tables.data()); }
+    const char *tableBytes() const { return m_takenTables.isNull() ? m_tables.data() : m_takenTables.constData(); }
+    const quint32 *starts() const { return reinterpret_cast<const quint32 *>(tableBytes()); }
     quint32 *starts() { return reinterpret_cast<quint32 *>(m_tables.data()); }
     const quint32 *keys(int column) const { return starts() + (m_keptLines + 1) + std::size_t(column) * m_keptLines; }
     quint32 *keys(int column) { return starts() + (m_keptLines + 1) + std::size_t(column) * m_keptLines; }
@@ -186,10 +201,18 @@ private:
     const QString &text() const;
     // Cuts line i; false with the error for a bad line.
     bool cutLine(int i, RuntimeError &error);
+    // Takes tables made from the list's bytes; false when they are not.
+    bool takeTables(const QByteArray &image);
+    // Whether the taken tables agree with the list's bytes where sampled.
+    bool tablesFitBytes() const;
 
     int m_capacity = Capacity;
     QByteArray m_bytes;
     LargeBlock m_tables;
+    // Ready tables taken by readLines, used in place (empty when the tables
+    // were made here, in m_tables).
+    QByteArray m_takenTables;
+    QByteArray m_takenImage;
     int m_keptLines = 0;
     std::vector<LongCut> m_longCuts;
     int m_wordCount = 0;

@@ -1,4 +1,5 @@
 // Reading and cutting the word list.
+#include "lexicon/DataItems.h"
 #include "lexicon/WordList.h"
 #include "support/TestSupport.h"
 
@@ -131,6 +132,72 @@ private slots:
         QCOMPARE(list.exactSound(-1), u"");
         QCOMPARE(list.headword(WordList::Capacity), QString());
         QCOMPARE(list.isConjugated(123456), 0);
+    }
+
+    // The tables built with the program stand for the cutting of the shipped
+    // list, line by line.
+    void readyTablesGiveWhatCuttingGives()
+    {
+        const auto item = DataItems::read(DataItems::WordListType, DataItems::WordListId);
+        WordList taken;
+        QVERIFY(!taken.readLines(item, DataItems::read(DataItems::WordListTablesType, DataItems::WordListId)));
+        QVERIFY(taken.tablesTaken());
+        QVERIFY(!taken.cutLines());
+        WordList cut;
+        QVERIFY(!cut.readLines(item));
+        QVERIFY(!cut.cutLines());
+        QCOMPARE(taken.recordCount(), cut.recordCount());
+        QCOMPARE(taken.rawWordCount(), cut.rawWordCount());
+        for (int i = 0; i < cut.recordCount(); ++i) {
+            if (taken.headword(i) != cut.headword(i) || taken.exactSoundBytes(i) != cut.exactSoundBytes(i)
+                || taken.approxSoundBytes(i) != cut.approxSoundBytes(i)
+                || taken.writtenTailBytes(i) != cut.writtenTailBytes(i)
+                || taken.categoriesBytes(i) != cut.categoriesBytes(i)
+                || taken.syllableCount(i) != cut.syllableCount(i) || taken.isConjugated(i) != cut.isConjugated(i))
+                QFAIL(qPrintable(QStringLiteral("line %1 differs").arg(i)));
+        }
+    }
+
+    // Tables of other bytes, damaged or of a list that did not cut whole are
+    // never taken: the list is cut as without them.
+    void tablesNotOfTheBytesAreIgnored()
+    {
+        const QByteArray text("ab@e@a@t@0@1@NOM\r\nlonger@e@a@tail@1@12@VER;ADJ\r\n");
+        WordList source;
+        QVERIFY(!source.readLines(item(text)));
+        QVERIFY(!source.cutLines());
+        const QByteArray image = source.tablesImage();
+        QVERIFY(!image.isEmpty());
+
+        WordList same;
+        QVERIFY(!same.readLines(item(text), image));
+        QVERIFY(same.tablesTaken());
+        QVERIFY(!same.cutLines());
+        QCOMPARE(same.writtenTail(1), u"tail");
+        QCOMPARE(same.syllableCount(1), 12);
+
+        QByteArray moved = text;
+        moved.replace("tail", "tall");
+        QByteArray shifted = text;
+        shifted.replace("@e@a@t@0", "@ea@@t@0");
+        QByteArray truncated = image;
+        truncated.chop(1);
+        QByteArray badMagic = image;
+        badMagic[0] = 'X';
+        const QList<std::pair<QByteArray, QByteArray>> mismatches = {
+            {moved, image}, {shifted, image}, {text, truncated}, {text, badMagic}, {text, QByteArray()}};
+        for (const auto &[bytes, tables] : mismatches) {
+            WordList list;
+            QVERIFY(!list.readLines(item(bytes), tables));
+            QVERIFY(!list.tablesTaken());
+            QVERIFY(!list.cutLines());
+            QCOMPARE(list.recordCount(), 2);
+        }
+
+        WordList broken;
+        QVERIFY(!broken.readLines(item("ab@e@a@t@0@1@NOM\r\nno fields\r\n")));
+        QVERIFY(broken.cutLines());
+        QVERIFY(broken.tablesImage().isEmpty());
     }
 };
 
