@@ -133,7 +133,10 @@ void LoadingSequence::cutWordLines()
         reportStageFailure(*error, QStringLiteral("Interne 107"));
     }
     // Cut: the searches read the tables, and the bytes of listed lines only.
+    // Ready tables were only sampled so far: the system maps them back, from
+    // the program file, for the first search.
     DataItems::releaseReadPages(DataItems::WordListType, DataItems::WordListId);
+    DataItems::releaseReadPages(DataItems::WordListTablesType, DataItems::WordListId);
 }
 
 bool LoadingSequence::checkSynonymFile()

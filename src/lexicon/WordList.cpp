@@ -386,20 +386,12 @@ bool WordList::takeTables(const QByteArray &image)
 
     m_keptLines = m_wordCount = int(header.lineCount);
     const char *tableStart = image.constData() + sizeof header;
-    if (reinterpret_cast<quintptr>(tableStart) % alignof(quint32) == 0) {
-        m_takenTables = QByteArray::fromRawData(tableStart, qsizetype(tables));
-        m_takenImage = image;
-    } else {
-        // Tables that cannot be read in place are copied, still uncut.
-        m_tables = LargeBlock(tables);
-        std::memcpy(m_tables.data(), tableStart, tables);
-        m_takenTables = QByteArray::fromRawData(m_tables.data(), qsizetype(tables));
-    }
+    m_takenTables = QByteArray::fromRawData(tableStart, qsizetype(tables));
+    m_takenImage = image;
     m_longCuts.resize(header.longCutCount);
     if (longCuts)
         std::memcpy(m_longCuts.data(), tableStart + alignedSize(tables), longCuts);
     if (!tablesFitBytes()) {
-        m_tables = LargeBlock();
         m_takenTables.clear();
         m_takenImage.clear();
         m_longCuts.clear();
@@ -423,12 +415,12 @@ bool WordList::tablesFitBytes() const
     // those of its fields. Few enough that the list stays mostly untouched.
     constexpr int Samples = 64;
     const quint32 size = quint32(m_bytes.size());
-    if (starts()[0] != 0)
+    if (startOf(0) != 0)
         return false;
     for (int s = 0; s <= Samples; ++s) {
         const int i = int(qint64(m_keptLines - 1) * s / Samples);
-        const quint32 start = starts()[i];
-        const quint32 next = starts()[i + 1];
+        const quint32 start = startOf(i);
+        const quint32 next = startOf(i + 1);
         if (next < start + 2 || next > size || m_bytes[next - 2] != '\r' || m_bytes[next - 1] != '\n')
             return false;
         const quint32 length = next - start - 2;
@@ -441,7 +433,7 @@ bool WordList::tablesFitBytes() const
         }
         for (int column = 0; column < 3; ++column) {
             const QByteArrayView field(m_bytes.constData() + start + at[column] + 1, at[column + 1] - at[column] - 1);
-            if (keys(column)[i] != fieldKey(field))
+            if (keyOf(column, i) != fieldKey(field))
                 return false;
         }
     }
@@ -519,7 +511,7 @@ int WordList::Scan::next()
         m_next = m_end;
         return -1;
     }
-    const quint32 *keys = m_words.keys(int(m_column));
+    const char *keys = m_words.keyBytes(int(m_column));
     while (m_next < end) {
         int i = m_next;
         bool candidate = false;
@@ -527,7 +519,7 @@ int WordList::Scan::next()
         const __m128i mask = _mm_set1_epi32(int(m_keyMask));
         const __m128i wanted = _mm_set1_epi32(int(m_keyWanted));
         for (; i + 4 <= end; i += 4) {
-            const __m128i four = _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i *>(keys + i)), mask);
+            const __m128i four = _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i *>(keys + 4 * std::size_t(i))), mask);
             const int hits = _mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(four, wanted)));
             if (hits) {
                 i += __builtin_ctz(unsigned(hits));
@@ -537,7 +529,7 @@ int WordList::Scan::next()
         }
 #endif
         for (; !candidate && i < end; ++i) {
-            if ((keys[i] & m_keyMask) == m_keyWanted) {
+            if ((qFromUnaligned<quint32>(keys + 4 * std::size_t(i)) & m_keyMask) == m_keyWanted) {
                 candidate = true;
                 break;
             }

@@ -27,6 +27,7 @@
 #include <QByteArrayView>
 #include <QString>
 #include <QStringView>
+#include <QtEndian>
 #include <array>
 #include <optional>
 #include <vector>
@@ -159,17 +160,21 @@ private:
     // Only the first m_recordCount lines have their cut filled in.
     static std::size_t tableSize(int lines) { return std::size_t(lines) * 23 + 4; }
     const char *tableBytes() const { return m_takenTables.isNull() ? m_tables.data() : m_takenTables.constData(); }
-    const quint32 *starts() const { return reinterpret_cast<const quint32 *>(tableBytes()); }
+    // Ready tables are read in place, wherever the build put them: their
+    // numbers are read unaligned. Tables made here are written aligned.
+    std::size_t keyOffset(int column) const { return 4 * ((m_keptLines + 1) + std::size_t(column) * m_keptLines); }
+    quint32 startOf(int i) const { return qFromUnaligned<quint32>(tableBytes() + 4 * std::size_t(i)); }
+    const char *keyBytes(int column) const { return tableBytes() + keyOffset(column); }
+    quint32 keyOf(int column, int i) const { return qFromUnaligned<quint32>(keyBytes(column) + 4 * std::size_t(i)); }
     quint32 *starts() { return reinterpret_cast<quint32 *>(m_tables.data()); }
-    const quint32 *keys(int column) const { return starts() + (m_keptLines + 1) + std::size_t(column) * m_keptLines; }
-    quint32 *keys(int column) { return starts() + (m_keptLines + 1) + std::size_t(column) * m_keptLines; }
-    const quint8 *atSigns(int i) const { return reinterpret_cast<const quint8 *>(keys(3)) + 6 * std::size_t(i); }
+    quint32 *keys(int column) { return reinterpret_cast<quint32 *>(m_tables.data() + keyOffset(column)); }
+    const quint8 *atSigns(int i) const { return reinterpret_cast<const quint8 *>(keyBytes(3)) + 6 * std::size_t(i); }
     quint8 *atSigns(int i) { return reinterpret_cast<quint8 *>(keys(3)) + 6 * std::size_t(i); }
     const quint8 *numberBytes() const { return atSigns(m_keptLines); }
     quint8 *numberBytes() { return atSigns(m_keptLines); }
 
     bool isCut(int i) const { return i >= 0 && i < m_recordCount; }
-    Span lineSpan(int i) const { return {starts()[i], starts()[i + 1] - starts()[i] - 2}; }
+    Span lineSpan(int i) const { return {startOf(i), startOf(i + 1) - startOf(i) - 2}; }
     const LongCut &longCut(int i) const;
     Numbers numbers(int i) const
     {
