@@ -56,10 +56,13 @@ class TestSearchComparison : public QObject {
 private slots:
     void byteScansListWhatTextScansListed()
     {
-        // Two lists of the same item: one searched as stored, one whose
-        // text the previous search decodes at once.
+        // Two lists of the same item: one searched as stored, with the
+        // tables built with the program, one cut at load and whose text the
+        // previous search decodes at once.
         WordList words;
-        QVERIFY(!words.readLines(DataItems::read(DataItems::WordListType, DataItems::WordListId)));
+        QVERIFY(!words.readLines(DataItems::read(DataItems::WordListType, DataItems::WordListId),
+                                 DataItems::read(DataItems::WordListTablesType, DataItems::WordListId)));
+        QVERIFY(words.tablesTaken());
         QVERIFY(!words.cutLines());
         WordList decodedWords;
         QVERIFY(!decodedWords.readLines(DataItems::read(DataItems::WordListType, DataItems::WordListId)));
