@@ -81,7 +81,8 @@ const WordList &shippedList()
 {
     static WordList words;
     static const bool loaded = [] {
-        words.readLines(DataItems::read(DataItems::WordListType, DataItems::WordListId));
+        words.readLines(DataItems::read(DataItems::WordListType, DataItems::WordListId),
+                        DataItems::read(DataItems::WordListTablesType, DataItems::WordListId));
         words.cutLines();
         return true;
     }();

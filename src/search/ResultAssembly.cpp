@@ -28,7 +28,9 @@ QString PaddedHeadword(const QString &headword)
 {
     if (headword.size() >= PaddedHeadwordWidth)
         return headword;
-    return headword + QString(PaddedHeadwordWidth - headword.size(), QLatin1Char(' '));
+    QString padded = headword;
+    padded.resize(PaddedHeadwordWidth, QLatin1Char(' '));
+    return padded;
 }
 
 QString PaddedHeadword(const WordList &words, int index)
@@ -38,8 +40,19 @@ QString PaddedHeadword(const WordList &words, int index)
 
 QString FormatResultLine(const WordList &words, int index, const QString &paddedHeadword)
 {
-    QString line = paddedHeadword + QString::number(words.syllableCount(index)) + QString(10, QLatin1Char(' '));
-    line.append(words.categoriesText(index));
+    // Built in one string: a search lists thousands of these lines.
+    const QByteArrayView categories = words.categoriesBytes(index);
+    const int syllables = words.syllableCount(index);
+    QString line;
+    line.reserve(paddedHeadword.size() + 3 + 10 + categories.size());
+    line.append(paddedHeadword);
+    if (syllables >= 0 && syllables <= 9)
+        line.append(QChar(u'0' + syllables));
+    else
+        line.append(QString::number(syllables));
+    line.resize(line.size() + 10, QLatin1Char(' '));
+    for (const char byte : categories)
+        line.append(QChar(WordList::StoredChar(static_cast<unsigned char>(byte))));
     return line;
 }
 
