@@ -9,7 +9,10 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <memory>
 #include <vector>
+
+class SynonymSource;
 
 class SynonymBlock {
 public:
@@ -32,8 +35,14 @@ public:
     // bytes, which the block then shares) or a text of its own.
     void setBytes(qsizetype slot, const QByteArray &bytes, QByteArrayView field);
     void setText(qsizetype slot, const QString &text);
+    // Once filled: lets the bytes go, to be read back from the file when
+    // the block is asked for (block: its index in the list).
+    void leaveBytesToFile(std::shared_ptr<const SynonymSource> source, int block);
 
 private:
+    // The bytes the slots are in: the file's, or the block's own read back.
+    QByteArrayView bytes() const;
+
     // Bytes start..start+length of m_bytes, or, for a negative length,
     // m_texts[-length - 1].
     struct Slot {
@@ -44,4 +53,11 @@ private:
     std::vector<Slot> m_slots;
     QByteArray m_bytes;
     QStringList m_texts;
+    // When the bytes were left to the file: where the block's bytes are in
+    // it (the slots then count from there) and their checksum.
+    std::shared_ptr<const SynonymSource> m_source;
+    int m_block = -1;
+    qint64 m_fileOffset = 0;
+    qint64 m_byteCount = 0;
+    size_t m_checksum = 0;
 };

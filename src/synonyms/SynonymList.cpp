@@ -27,14 +27,27 @@ std::optional<RuntimeError> SynonymList::open(const QString &path)
         return RuntimeError::fileNotFound(m_fileName);
     if (!file.ok())
         return RuntimeError::fileUnreadable(m_fileName, file.reason);
+    const qsizetype size = file.bytes.size();
     openBytes(std::move(file.bytes), m_fileName);
+    m_source = SynonymSource::open(path, size);
     return std::nullopt;
+}
+
+void SynonymList::close()
+{
+    if (m_source) {
+        for (int b = 0; b < BlockCount; ++b)
+            m_blocks[b].leaveBytesToFile(m_source, b);
+    }
+    m_source.reset();
+    m_reader = {};
 }
 
 void SynonymList::openBytes(QByteArray bytes, const QString &fileName)
 {
     m_fileName = fileName;
     m_problemMet = false;
+    m_source.reset();
     m_reader = DelimitedFieldReader(std::move(bytes), m_fileName);
 }
 

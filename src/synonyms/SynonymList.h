@@ -9,6 +9,7 @@
 #include "lexicon/RuntimeError.h"
 #include "synonyms/DelimitedFieldReader.h"
 #include "synonyms/SynonymBlock.h"
+#include "synonyms/SynonymSource.h"
 
 #include <QString>
 #include <QStringList>
@@ -40,7 +41,9 @@ public:
     // The same from the file's bytes, already read.
     void openBytes(QByteArray bytes, const QString &fileName);
     std::optional<RuntimeError> readBlocks(char firstLetter, char lastLetter);
-    void close() { m_reader = {}; }
+    // Reading is over. The file's bytes are let go when the list was opened
+    // from a file: the blocks read theirs back from it when asked for.
+    void close();
 
     static bool isEnciphered(int letterIndex);
 
@@ -50,6 +53,7 @@ private:
 
     std::array<SynonymBlock, BlockCount> m_blocks;
     DelimitedFieldReader m_reader;
+    std::shared_ptr<SynonymSource> m_source;
     QString m_fileName;
     bool m_problemMet = false;
 };

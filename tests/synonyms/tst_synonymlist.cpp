@@ -116,6 +116,49 @@ private slots:
         QCOMPARE(list.blockOf('U')[SynonymList::UnanimitySlot - 2], QStringLiteral("unique@seul"));
     }
 
+    // Once loaded, the blocks read their lines back from the file: they give
+    // what the file gave while loading. A file replaced by a newer copy still
+    // reads as loaded; a block changed in place reads as empty.
+    void blocksReadTheirLinesBackFromTheFile()
+    {
+        SynonymFileBuilder file;
+        file.set('B', 2, QStringLiteral("bateau@navire\\barque"));
+        const QByteArray bytes = file.bytes(2);
+        QVERIFY(writeFile(m_path, bytes));
+        SynonymList list;
+        QCOMPARE(problemCount(loadInStages(list, m_path)), 1);
+        SynonymList inMemory;
+        inMemory.openBytes(bytes, QStringLiteral("listsyno.ret"));
+        inMemory.readBlocks('A', 'Z');
+        for (int b = 0; b < SynonymList::BlockCount; ++b) {
+            for (qsizetype slot = 0; slot < list.block(b).size(); ++slot) {
+                if (list.block(b).at(slot) != inMemory.block(b).at(slot))
+                    QFAIL(qPrintable(QStringLiteral("block %1, slot %2").arg(b).arg(slot)));
+            }
+        }
+
+        SynonymList replaced;
+        QCOMPARE(problemCount(loadInStages(replaced, m_path)), 1);
+        const QString newer = m_dir.filePath(QStringLiteral("newer"));
+        QVERIFY(writeFile(newer, QByteArray("autre@fichier\r\n")));
+        QVERIFY(QFile::remove(m_path));
+        QVERIFY(QFile::rename(newer, m_path));
+        QCOMPARE(replaced.blockOf('B').at(1), QStringLiteral("bateau@navire\\barque"));
+        QCOMPARE(replaced.blockOf('Z').first(), QStringLiteral("zmot1@synonyme"));
+
+        SynonymList changed;
+        QVERIFY(writeFile(m_path, bytes));
+        QCOMPARE(problemCount(loadInStages(changed, m_path)), 1);
+        QFile inPlace(m_path);
+        QVERIFY(inPlace.open(QIODevice::ReadWrite));
+        QVERIFY(inPlace.seek(bytes.indexOf("bateau")));
+        QCOMPARE(inPlace.write("baleau"), 6);
+        inPlace.close();
+        QCOMPARE(changed.blockOf('A').first(), QStringLiteral("amot1@synonyme"));
+        QVERIFY(changed.blockOf('B').at(1).isEmpty());
+        QVERIFY(changed.blockOf('B').contains(QStringLiteral("bateau@navire\\barque")) == false);
+    }
+
     void extraLinesAreIgnored()
     {
         SynonymFileBuilder file;
