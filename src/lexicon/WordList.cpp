@@ -2,6 +2,7 @@
 
 #include "lexicon/TextCodec.h"
 #include "lexicon/WordCipher.h"
+#include "lexicon/WordKey.h"
 
 #include <QtEndian>
 
@@ -58,9 +59,39 @@ QStringView WordList::line(int i) const
     return QStringView(text()).mid(span.start, span.length);
 }
 
+namespace {
+// Deciphering takes the key from each character's Windows-1252 code; on the
+// stored bytes that is two table lookups a character: the code a stored
+// byte is read as, and the character a code stands for.
+const std::array<quint8, 256> s_storedCodes = [] {
+    std::array<quint8, 256> codes {};
+    for (int b = 0; b < 256; ++b)
+        codes[b] = quint8(TextCodec::windows1252Code(QChar(WordList::StoredChar(quint8(b)))) & 0xFF);
+    return codes;
+}();
+const std::array<char16_t, 256> s_codeChars = [] {
+    std::array<char16_t, 256> chars {};
+    for (int code = 0; code < 256; ++code)
+        chars[code] = TextCodec::windows1252Char(quint8(code)).unicode();
+    return chars;
+}();
+} // namespace
+
 QString WordList::headword(int i) const
 {
-    return WordCipher(decoded(fieldBytes(i, Headword)));
+    // As WordCipher(decoded(bytes)) gives, without the text between.
+    const QByteArrayView bytes = fieldBytes(i, Headword);
+    static constexpr QByteArrayView key(kWordKey);
+    QString plain(bytes.size(), Qt::Uninitialized);
+    QChar *out = plain.data();
+    qsizetype k = 0;
+    for (const char byte : bytes) {
+        const int code = s_storedCodes[quint8(byte)];
+        *out++ = QChar(s_codeChars[quint8(code - quint8(key[k]))]);
+        if (++k == key.size())
+            k = 0;
+    }
+    return plain;
 }
 
 namespace {

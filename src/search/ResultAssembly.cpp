@@ -1,6 +1,8 @@
 #include "search/ResultAssembly.h"
 
 #include "lexicon/WordList.h"
+
+#include <algorithm>
 #include "search/RhymeGenre.h"
 #include "search/SoundLookup.h"
 
@@ -28,8 +30,9 @@ QString PaddedHeadword(const QString &headword)
 {
     if (headword.size() >= PaddedHeadwordWidth)
         return headword;
-    QString padded = headword;
-    padded.resize(PaddedHeadwordWidth, QLatin1Char(' '));
+    QString padded(PaddedHeadwordWidth, Qt::Uninitialized);
+    QChar *out = std::copy(headword.cbegin(), headword.cend(), padded.data());
+    std::fill(out, padded.data() + PaddedHeadwordWidth, QLatin1Char(' '));
     return padded;
 }
 
@@ -40,19 +43,16 @@ QString PaddedHeadword(const WordList &words, int index)
 
 QString FormatResultLine(const WordList &words, int index, const QString &paddedHeadword)
 {
-    // Built in one string: a search lists thousands of these lines.
+    // Written in place into one string: a search lists thousands of lines.
     const QByteArrayView categories = words.categoriesBytes(index);
-    const int syllables = words.syllableCount(index);
-    QString line;
-    line.reserve(paddedHeadword.size() + 3 + 10 + categories.size());
-    line.append(paddedHeadword);
-    if (syllables >= 0 && syllables <= 9)
-        line.append(QChar(u'0' + syllables));
-    else
-        line.append(QString::number(syllables));
-    line.resize(line.size() + 10, QLatin1Char(' '));
+    const QString syllables = QString::number(words.syllableCount(index));
+    constexpr qsizetype Gap = 10;
+    QString line(paddedHeadword.size() + syllables.size() + Gap + categories.size(), Qt::Uninitialized);
+    QChar *out = std::copy(paddedHeadword.cbegin(), paddedHeadword.cend(), line.data());
+    out = std::copy(syllables.cbegin(), syllables.cend(), out);
+    out = std::fill_n(out, Gap, QLatin1Char(' '));
     for (const char byte : categories)
-        line.append(QChar(WordList::StoredChar(static_cast<unsigned char>(byte))));
+        *out++ = QChar(WordList::StoredChar(static_cast<unsigned char>(byte)));
     return line;
 }
 

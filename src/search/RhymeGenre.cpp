@@ -4,6 +4,8 @@
 
 #include <QList>
 
+#include <algorithm>
+
 namespace {
 
 bool isVowelLetter(QChar c)
@@ -66,7 +68,16 @@ bool isVerbLine(QStringView categories)
 
 RhymeGenre RhymeGenreOf(QStringView headword, QStringView exactSound, QStringView categories)
 {
-    const QString word = lastWord(headword).toString().toLower();
+    // Lowered only when it has a capital: most headwords have none.
+    const QStringView last = lastWord(headword);
+    QString lowered;
+    QStringView word = last;
+    if (std::any_of(last.begin(), last.end(), [](QChar c) {
+            return c.unicode() < 0x80 ? c >= QLatin1Char('A') && c <= QLatin1Char('Z') : c != c.toLower();
+        })) {
+        lowered = last.toString().toLower();
+        word = lowered;
+    }
     // A mute e written with a diaeresis ('aiguë', 'ciguës') is still mute.
     auto mute = [](QChar c) { return c == QLatin1Char('e') || c == QChar(0x00EB); };
 

@@ -5,6 +5,9 @@
 #include "search/ResultOrder.h"
 #include "search/SoundLookup.h"
 
+#include <QVarLengthArray>
+#include <algorithm>
+
 SearchRun::SearchRun() = default;
 
 SearchRun::SearchRun(const WordList &words, const SearchParameters &parameters)
@@ -98,7 +101,12 @@ ResultEntry makeEntry(const WordList &words, int index, const QString &headword)
     entry.syllables = words.syllableCount(index);
     entry.categories = words.categoriesText(index);
     entry.conjugated = words.isConjugated(index) == 1;
-    entry.genre = RhymeGenreOf(headword, words.exactSoundText(index), entry.categories);
+    // The sound is read where it is stored, decoded on the stack.
+    const QByteArrayView soundBytes = words.exactSoundBytes(index);
+    QVarLengthArray<char16_t, 64> sound(soundBytes.size());
+    std::transform(soundBytes.begin(), soundBytes.end(), sound.begin(),
+                   [](char byte) { return WordList::StoredChar(static_cast<unsigned char>(byte)); });
+    entry.genre = RhymeGenreOf(headword, QStringView(sound.data(), sound.size()), entry.categories);
     return entry;
 }
 
