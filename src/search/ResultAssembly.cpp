@@ -1,10 +1,11 @@
 #include "search/ResultAssembly.h"
 
 #include "lexicon/WordList.h"
-
-#include <algorithm>
 #include "search/RhymeGenre.h"
 #include "search/SoundLookup.h"
+
+#include <algorithm>
+#include <charconv>
 
 bool PassesFilters(const WordList &words, int index, const SearchParameters &parameters)
 {
@@ -45,11 +46,13 @@ QString FormatResultLine(const WordList &words, int index, const QString &padded
 {
     // Written in place into one string: a search lists thousands of lines.
     const QByteArrayView categories = words.categoriesBytes(index);
-    const QString syllables = QString::number(words.syllableCount(index));
+    char syllables[12];
+    const auto digits = std::to_chars(syllables, syllables + sizeof syllables, words.syllableCount(index));
+    const qsizetype digitCount = digits.ptr - syllables;
     constexpr qsizetype Gap = 10;
-    QString line(paddedHeadword.size() + syllables.size() + Gap + categories.size(), Qt::Uninitialized);
+    QString line(paddedHeadword.size() + digitCount + Gap + categories.size(), Qt::Uninitialized);
     QChar *out = std::copy(paddedHeadword.cbegin(), paddedHeadword.cend(), line.data());
-    out = std::copy(syllables.cbegin(), syllables.cend(), out);
+    out = std::transform(syllables, digits.ptr, out, [](char digit) { return QLatin1Char(digit); });
     out = std::fill_n(out, Gap, QLatin1Char(' '));
     for (const char byte : categories)
         *out++ = QChar(WordList::StoredChar(static_cast<unsigned char>(byte)));

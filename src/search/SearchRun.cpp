@@ -91,12 +91,12 @@ bool SearchRun::stageDone(SearchStage stage) const
 namespace {
 
 // A listed line: everything the lists and the word details show of it.
-ResultEntry makeEntry(const WordList &words, int index, const QString &headword)
+ResultEntry makeEntry(const WordList &words, int index, const QString &headword, QString paddedHeadword)
 {
     ResultEntry entry;
     entry.index = index;
     entry.headword = headword;
-    entry.paddedHeadword = PaddedHeadword(headword);
+    entry.paddedHeadword = std::move(paddedHeadword);
     entry.line = FormatResultLine(words, index, entry.paddedHeadword);
     entry.syllables = words.syllableCount(index);
     entry.categories = words.categoriesText(index);
@@ -132,7 +132,7 @@ void SearchRun::runExact()
         const QString headword = words.headword(i);
         if (!firstOfHeadword(ResultKind::Rich, headword))
             continue;
-        ResultEntry entry = makeEntry(words, i, headword);
+        ResultEntry entry = makeEntry(words, i, headword, PaddedHeadword(headword));
         // Every rich rhyme is remembered, however many: the approximate list
         // leaves all of them out.
         m_richHeadwords.insert(entry.paddedHeadword);
@@ -159,11 +159,12 @@ void SearchRun::runApprox()
         if (!PassesFilters(words, i, m_parameters))
             continue;
         const QString headword = words.headword(i);
-        if (!m_parameters.showDuplicates && m_richHeadwords.contains(PaddedHeadword(headword)))
+        QString padded = PaddedHeadword(headword);
+        if (!m_parameters.showDuplicates && m_richHeadwords.contains(padded))
             continue;
         if (!firstOfHeadword(ResultKind::Approx, headword))
             continue;
-        list.append(makeEntry(words, i, headword));
+        list.append(makeEntry(words, i, headword, std::move(padded)));
     }
     putInOrder(list);
 }
@@ -190,7 +191,7 @@ void SearchRun::runEnding()
             continue;
         if (!firstOfHeadword(ResultKind::Ending, headword))
             continue;
-        list.append(makeEntry(words, i, headword));
+        list.append(makeEntry(words, i, headword, PaddedHeadword(headword)));
     }
     putInOrder(list);
 }
