@@ -39,6 +39,7 @@ sleep 1
 shot() { import -window root "$out/$1.png"; echo "$out/$1.png"; }
 # Every wait polls a bounded number of times: a window that never shows (or
 # never goes) is reported and the script goes on, so it always ends.
+# $1 is a regular expression of the whole title (the windows show their caption as title).
 visible_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true; }
 # The ids of the visible windows titled $1, to tell a new one from those
 # already there: the main window, the synonyms window and the message boxes
@@ -156,7 +157,7 @@ shot help-message-main
 answer_message "$msg"
 
 # The spelling dictionary, checking the word handed over by the main window.
-button 1 0.3; ortho="$(wait_new_window Orthographe "")"
+button 1 0.3; ortho="$(wait_new_window '.*orthographe.*' "")"
 [ -z "$ortho" ] || { geometry "$ortho"; click_at $(( X + 112 + 8 + 55 )) $(( Y + 26 + 48 + 13 )) 1.5; }
 shot window-orthographe
 close_window "$ortho" Orthographe -58 $(( 322 + 13 ))
@@ -167,7 +168,7 @@ button 2 0.3; syno="$(wait_new_window Versalune "$seen")"
 shot window-utilitaires
 close_window "$syno" Versalune $(( 620 - 55 )) $(( 440 + 8 + 14 ))
 
-button 3 0.3; opt="$(wait_new_window 'Options du programme' "")"
+button 3 0.3; opt="$(wait_new_window 'Options.*' "")"
 shot window-options
 if [ -n "$opt" ]; then
   geometry "$opt"
@@ -179,11 +180,11 @@ if [ -n "$opt" ]; then
 fi
 close_window "$opt" 'Options du programme' -64 -25
 
-button 4 0.3; tips="$(wait_new_window 'Quelques conseils pour la recherche' "")"
+button 4 0.3; tips="$(wait_new_window '.*conseils.*' "")"
 shot window-conseils
 close_window "$tips" 'Quelques conseils pour la recherche' -17 15
 
-button 5 0.3; about="$(wait_new_window 'A propos' "")"
+button 5 0.3; about="$(wait_new_window '.*propos.*' "")"
 shot window-a-propos
 close_window "$about" 'A propos' -67 -31
 # The main window, hidden while the about window shows, comes back.
