@@ -200,7 +200,11 @@ private:
     QByteArrayView fieldBytes(int i, Field f) const
     {
         const Span span = fieldSpan(i, f);
-        return span.length ? QByteArrayView(m_bytes.constData() + span.start, span.length) : QByteArrayView();
+        // Never past the bytes, whatever tables were taken.
+        const auto size = quint32(m_bytes.size());
+        if (!span.length || span.start > size || span.length > size - span.start)
+            return {};
+        return QByteArrayView(m_bytes.constData() + span.start, span.length);
     }
     QStringView field(int i, Field f) const;
     const QString &text() const;
