@@ -63,7 +63,7 @@ def _word_list(src, key, report, thes_common, thes):
     voice.save()
     lines = build_lines(wanted, pronouncer, figures, report)
     unquoted, quoted = lower_english_loans(lines, lambda form: littre.form_count(counts, form) > 0)
-    report.add("Emprunts anglais en -er dits « eur »", [
+    report.add("Emprunts anglais en -er dits « eur », ou « èr » et écrits comme un verbe", [
         "fréquence réduite : jamais cités (ou homographes d'un mot français) %d, à %.2f ; cités %d, à %.2f"
         % (unquoted, ENGLISH_LOAN_SHARE, quoted, QUOTED_LOAN_SHARE)])
     chosen = choose(lines, key, report, plurals=plurals)
@@ -304,7 +304,8 @@ def _sources_text(src):
         "pseudo-uses (`lexbuild/modern.py`), as much as two quotations: \"internet\", "
         "\"kiwi\", \"yaourt\" have their lines before the rare persons of quoted verbs. English loans in \"-er\" said "
         "\"-eur\" (\"bunker\", \"speaker\") that no quotation uses, or that share their spelling with a French "
-        "word (\"ranger\"), keep 0.4 of their figure, the quoted ones (\"quaker\") 0.75. "
+        "word (\"ranger\"), keep 0.4 of their figure, the quoted ones (\"quaker\") 0.75; so do "
+        "the nouns said \"-èr\" that are spelt as a French verb (\"supporter\", \"poster\"). "
         "Weighed and not used: grammalecte's tags carry no frequency or \"common\" mark in "
         "the compiled lexicon (its marks are the spelling variant, symbols `;S`, unit names "
         "`;U`, loans `;é`, demonyms `#G`, languages `#L`), so the common spelling (`*`) is the "

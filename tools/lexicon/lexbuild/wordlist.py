@@ -123,18 +123,26 @@ ENGLISH_LOAN_SHARE = 0.4
 QUOTED_LOAN_SHARE = 0.75
 
 
-def english_er_loan(line):
-    return (not line.conjugated and line.headword.endswith(("er", "ers"))
-            and tuple(line.phonemes[-2:]) == ("œ", "ʁ"))
+def english_er_loan(line, french_verbs=frozenset()):
+    """A loan said "-eur" ("bunker"), or a noun said "-èr" spelt as a French
+    verb's infinitive ("supporter", "poster", "corner"): that noun has the
+    verb's thesaurus lists, and a noun's full share of them would put it
+    before the verb, the reading a search takes."""
+    if line.conjugated or not line.headword.endswith(("er", "ers")):
+        return False
+    end = tuple(line.phonemes[-2:])
+    return end == ("œ", "ʁ") or (end == ("ɛ", "ʁ") and line.categories == {"NOM"}
+                                 and line.headword in french_verbs)
 
 
 def lower_english_loans(lines, quoted):
     """quoted(form): whether the quotations use the form itself. Returns how
     many loans were lowered, unquoted and quoted."""
-    french = {l.headword for l in lines if not english_er_loan(l)}
+    verbs = {l.headword for l in lines if "VER" in l.categories and l.phonemes[-1:] == ("e",)}
+    french = {l.headword for l in lines if not english_er_loan(l, verbs)}
     unquoted = quoted_loans = 0
     for line in lines:
-        if not english_er_loan(line):
+        if not english_er_loan(line, verbs):
             continue
         if quoted(line.headword) and line.headword not in french:
             line.score = round(line.score * QUOTED_LOAN_SHARE, 2)
