@@ -180,7 +180,7 @@ def reading_order(line):
 
 def noun_plurals(entries):
     """{plural form of a noun: its singular forms} ("kiwis": "kiwi", "chanteuses":
-    "chanteuse"), the singular of the same lemma and gender (or of either gender)."""
+    "chanteuse"), the singular of the same lemma and gender, or the epicene one."""
     singular = {}
     for e in entries:
         if e.category == "NOM" and not e.conjugated and {"s", "i"} & set(e.tags):
