@@ -15,6 +15,6 @@ inline constexpr int kAnacyclicCount = 571;
 inline constexpr int kPalindromeCount = 77;
 // Lines of the word list and of the two rhyme-sound lists.
 inline constexpr int kWordCount = 178000;
-inline constexpr int kExactSoundCount = 4688;
-inline constexpr int kApproxSoundCount = 760;
+inline constexpr int kExactSoundCount = 4778;
+inline constexpr int kApproxSoundCount = 780;
 } // namespace DataSizes

@@ -125,6 +125,9 @@ bool DiaeresisPreferred(const QString &word)
         return true;
     if (w.startsWith(QLatin1String("vio")) || w.startsWith(QLatin1String("dia")) || w.startsWith(QLatin1String("ruin")) || w.startsWith(QLatin1String("nu\u00E9")) || w.startsWith(QLatin1String("lion")))
         return true;
+    // "hi-er" since the classical age; "avant-hier" keeps it in one.
+    if (w == QLatin1String("hier"))
+        return true;
     return false;
 }
 

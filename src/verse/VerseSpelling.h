@@ -24,7 +24,7 @@ int SpellingSyllables(const QString &word, bool verb);
 // Glide spots where a diérèse adds a syllable ("lion", "nuées", "hier").
 int DiaeresisSpots(const QString &word);
 // Whether the diérèse is the classical reading: "-ion", "-ieux" after a
-// consonant, "ruine", "lion".
+// consonant, "ruine", "lion", "hier".
 bool DiaeresisPreferred(const QString &word);
 // The exact and approximate rhyme sounds of a word's ending, in the
 // program's notation, guessed from its spelling.

@@ -13,7 +13,7 @@ from .verse import VerseCount
 from .sources import PACKAGES, Sources
 from .commonness import Commonness, common_tense
 from .wordlist import (ENGLISH_LOAN_SHARE, MAX_LINES, QUOTED_LOAN_SHARE, build_lines, choose, family_sizes,
-                       lower_english_loans)
+                       lower_english_loans, noun_plurals)
 
 # the voice reads a margin of forms beyond the capacity, for the forms without a reading
 CANDIDATE_FORMS = MAX_LINES + 12000
@@ -50,7 +50,11 @@ def _word_list(src, key, report, thes_common, thes):
     best = {}
     for e, f in figures.items():
         best[e.form] = max(best.get(e.form, 0), f)
-    kept_forms = set(sorted(best, key=lambda f: -best[f])[:CANDIDATE_FORMS])
+    # a band of equal figures is read whole: the cut chooses inside it by length
+    least = sorted(best.values(), reverse=True)[min(CANDIDATE_FORMS, len(best)) - 1]
+    kept_forms = {f for f, b in best.items() if b >= least}
+    plurals = noun_plurals(attested)
+    kept_forms |= {p for p, singulars in plurals.items() if singulars & kept_forms}
     wanted = [e for e in attested if e.form in kept_forms]
     voice = Espeak(os.path.join(src.cache_dir, "ipa-cache.json"))
     notes = littre_notes.read_notes() if littre_notes.available() else {}
@@ -59,10 +63,10 @@ def _word_list(src, key, report, thes_common, thes):
     voice.save()
     lines = build_lines(wanted, pronouncer, figures, report)
     unquoted, quoted = lower_english_loans(lines, lambda form: littre.form_count(counts, form) > 0)
-    report.add("Emprunts anglais en -er dits « eur »", [
+    report.add("Emprunts anglais en -er dits « eur », ou « èr » et écrits comme un verbe", [
         "fréquence réduite : jamais cités (ou homographes d'un mot français) %d, à %.2f ; cités %d, à %.2f"
         % (unquoted, ENGLISH_LOAN_SHARE, quoted, QUOTED_LOAN_SHARE)])
-    chosen = choose(lines, key, report)
+    chosen = choose(lines, key, report, plurals=plurals)
     _review_against_dictionary(chosen, notes, src, report, pronouncer)
     assert 70000 <= len(chosen) <= MAX_LINES, len(chosen)
     _commonness_sources(common, attested, chosen, report)
@@ -300,7 +304,8 @@ def _sources_text(src):
         "pseudo-uses (`lexbuild/modern.py`), as much as two quotations: \"internet\", "
         "\"kiwi\", \"yaourt\" have their lines before the rare persons of quoted verbs. English loans in \"-er\" said "
         "\"-eur\" (\"bunker\", \"speaker\") that no quotation uses, or that share their spelling with a French "
-        "word (\"ranger\"), keep 0.4 of their figure, the quoted ones (\"quaker\") 0.75. "
+        "word (\"ranger\"), keep 0.4 of their figure, the quoted ones (\"quaker\") 0.75; so do "
+        "the nouns said \"-èr\" that are spelt as a French verb (\"supporter\", \"poster\"). "
         "Weighed and not used: grammalecte's tags carry no frequency or \"common\" mark in "
         "the compiled lexicon (its marks are the spelling variant, symbols `;S`, unit names "
         "`;U`, loans `;é`, demonyms `#G`, languages `#L`), so the common spelling (`*`) is the "
@@ -308,8 +313,12 @@ def _sources_text(src):
         "`.dic` carries parts of speech (`po:`) and no frequency. A word with none of these "
         "signs is left out, and so are the persons of the simple past and imperfect "
         "subjunctive that no quotation uses (\"abaissassions\"). The word list holds "
-        "every other headword, commonest first, up to the program's capacity "
-        "(`WordList::Capacity` in `src/lexicon/WordList.h`, which the build reads).\n"
+        "every other headword, commonest first (of equal figures the shorter word first, then "
+        "dictionary order), up to the program's capacity "
+        "(`WordList::Capacity` in `src/lexicon/WordList.h`, which the build reads), less 2,000 "
+        "lines; a noun in the list brings its plural with it (\"kiwi\", \"kiwis\"), the plural "
+        "standing at the place of its own figure. The plural of a feminine lemma (\"tables\") "
+        "takes the plural's share, not the feminine plural's.\n"
         "- Spelling lists and anacyclics/palindromes: every lower-case grammalecte form "
         "(all spelling variants) that Latin-1 can write.\n"
         "- Synonyms: mythes-fr `thes_fr.dat`, every headword with the synonyms of all its meanings.\n"

@@ -1,4 +1,5 @@
 """The full-form lexicon: forms with their lemma, category and verb tense."""
+import dataclasses
 import re
 from dataclasses import dataclass
 
@@ -188,7 +189,16 @@ def read_entries(lexicon, report):
             continue
         entries.append(Entry(form, clean_form(lemma), tuple(parts), variant, cats[0],
                              kind_of(form, lemma, parts, cats[0]), cats))
-    return entries
+    return plurals_of_feminine_lemmas(entries)
+
+
+def plurals_of_feminine_lemmas(entries):
+    """The plural of a lemma that is feminine itself ("tables" of "table") is its
+    plural, not the feminine plural of a masculine ("chanteuses" of "chanteur")."""
+    feminine = {(e.lemma, e.category) for e in entries
+                if e.form == e.lemma and "f" in e.tags and "m" not in e.tags}
+    return [dataclasses.replace(e, kind="plural") if e.kind == "fem_plural" and (e.lemma, e.category) in feminine
+            else e for e in entries]
 
 
 def expressions(thesaurus_entries, known):

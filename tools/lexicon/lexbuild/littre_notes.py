@@ -5,6 +5,7 @@ says the word: "(pri-è-r') s. f.", "(jou-é)", "(lut')", an apostrophe marking
 a mute e or a sounded final consonant; some add how verse counts the word
 ("en vers, de quatre syllabes"). They serve as a second opinion on the voice.
 """
+import dataclasses
 import difflib
 import gzip
 import itertools
@@ -32,7 +33,19 @@ _VERSE = re.compile(r"en vers,? (?:il est |elle est |ce mot est )?(?:de|en) (\w+
 class Note:
     said: str            # the first syllabified reading: "pri-è-r'"
     verse: int = 0       # the count in verse when the note gives it
-    mixed: bool = False  # homographs read the vowels differently ("fier", "hier")
+    mixed: bool = False  # homographs read the vowels differently ("fier", "ruiné")
+    # the other readings of homographs, in the dictionary's order ("hier" the
+    # verb "bi-é", then the adverb "i-êr")
+    homographs: tuple = ()
+
+    def ending_as(self, final_consonant_said):
+        """Of this reading and its homographs', the first that ends as a word
+        is said (on a consonant or not), with this one's mark of mixed
+        homographs; None when none does."""
+        for note in (self,) + self.homographs:
+            if note.final_consonant_said == final_consonant_said:
+                return note if note is self else dataclasses.replace(note, mixed=self.mixed)
+        return None
 
     @property
     def syllables(self):
@@ -197,7 +210,8 @@ def parse_note(entry_text, word=None):
 
 def read_notes(index_path=INDEX, entries_path=ENTRIES):
     """{headword in lower case: Note} for every entry that has a reading; of
-    homographs, the first, marked mixed when another says its vowels otherwise."""
+    homographs, the first, marked mixed when another says its vowels otherwise,
+    with the others' readings beside it."""
     with open(index_path, "rb") as f:
         index = f.read()
     with gzip.open(entries_path, "rb") as f:
@@ -211,6 +225,10 @@ def read_notes(index_path=INDEX, entries_path=ENTRIES):
         first = notes.get(word)
         if first is None:
             notes[word] = note
-        elif not first.mixed and first.hiatus_splits != note.hiatus_splits:
-            notes[word] = Note(first.said, first.verse, True)
+            continue
+        if not first.mixed and first.hiatus_splits != note.hiatus_splits:
+            first = dataclasses.replace(first, mixed=True)
+        if (note.said, note.verse) not in {(n.said, n.verse) for n in (first,) + first.homographs}:
+            first = dataclasses.replace(first, homographs=first.homographs + (note,))
+        notes[word] = first
     return notes

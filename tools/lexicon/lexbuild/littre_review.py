@@ -23,6 +23,8 @@ def disagreements(lines, notes):
         if note is None:
             continue
         seen.add(line.headword)
+        # a homograph's reading when the first is of another word ("hier")
+        note = note.ending_as(final_consonant_said(line.phonemes)) or note
         said = "".join(line.phonemes)
         if line.headword.endswith(CONSONANT_ENDINGS) and \
                 final_consonant_said(line.phonemes) != note.final_consonant_said:

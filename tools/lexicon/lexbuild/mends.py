@@ -155,7 +155,7 @@ FIXED = {
     "goyaves": "ɡɔjav", "goyavier": "ɡɔjavje", "goyaviers": "ɡɔjavje",
     # -ill- said with l: the voice doubles the glide
     "billion": "biljɔ̃", "billions": "biljɔ̃", "trillion": "tʁiljɔ̃", "trillions": "tʁiljɔ̃",
-    "quadrillion": "kadʁiljɔ̃", "quadrillions": "kadʁiljɔ̃", "chinchilla": "ʃɛ̃ʃila",
+    "quadrillion": "kadʁiljɔ̃", "quadrillions": "kadʁiljɔ̃", "octillion": "ɔktiljɔ̃", "octillions": "ɔktiljɔ̃", "chinchilla": "ʃɛ̃ʃila",
     "chinchillas": "ʃɛ̃ʃila",
     # final consonants, reviewed where the dictionary's notes and the voice disagree
     "satisfecit": "satisfesit", "accessit": "aksesit", "cens": "sɑ̃s", "oblong": "ɔblɔ̃",
@@ -172,6 +172,8 @@ FIXED = {
     "knouts": "knut", "livet": "livɛ", "tacet": "tasɛt", "taler:NOM": "talɛʁ", "talers:NOM": "talɛʁ",
     "lampas": "lɑ̃pas", "brisis": "bʁizi", "koumis": "kumis", "stater:NOM": "statɛʁ",
     "staters:NOM": "statɛʁ", "tophet": "tɔfɛt", "cajeput": "kaʒpyt", "burnous": "byʁnus",
+    "occiput": "ɔksipyt", "occiputs": "ɔksipyt", "introït": "ɛ̃tʁɔit", "introïts": "ɛ̃tʁɔit",
+    "magnificat": "maɡnifikat", "magnificats": "maɡnifikat",
     # French words and loanwords the voice still read as English
     "browniennement": "bʁonjɛnmɑ̃", "brownien": "bʁonjɛ̃", "browniens": "bʁonjɛ̃",
     "brownienne": "bʁonjɛn", "browniennes": "bʁonjɛn", "essarter": "esaʁte", "enter:VER": "ɑ̃te",
@@ -202,14 +204,16 @@ SOUNDED_S = set("""
 acarus agnus angélus bifidus bolus borassus byssus calus carolus cirrus citrus coccus coléus crésus
 cursus cumulo-nimbus nimbus détritus favus gradus hibiscus iléus lupus nævus nexus œstrus orémus palus
 plexus rhésus tophus typhus ulcus varus humérus papyrus eucalyptus fungus mordicus motus processus
-sinus thymus tumulus utérus radius stimulus
+sinus thymus tumulus utérus radius stimulus amphioxus choléra-morbus
 adonis agrostis agrotis ascaris axis cis gratis haggis hubris hybris ibéris ibis isatis lapis
 liparis myosotis néréis orchis oxalis pelvis pénis physalis picris pubis rachis sialis syphilis
 unguis vermis volubilis eudémis cochylis épulis clitoris métis
+amaryllis anthyllis anthémis propolis ex-libris
 alios amnios azygos bastos benthos cosmos dartos éros ethos extra-muros gyros intra-muros kouros
 logos matos naos pathos pelagos saros tacos tholos pathos rhinocéros albatros
+tétanos strychnos pronaos mérinos
 abraxas alias argas czardas douglas hamadryas kvas kwas lias madras plexiglas psoas spondias tapas
-trias upas vindas
+trias upas vindas hypospadias
 cortès londrès tabès faciès
 """.split())
 

@@ -93,8 +93,12 @@ class VerseCount:
         if not places:
             return syllables
         for note, own in self.notes_for(entry):
-            if own and note.final_consonant_said != (bool(ph) and not is_vowel(ph[-1])):
-                continue  # the note says another word ("lionne" read "li-o-né")
+            if own:
+                # of homographs, the one said as the word is ("hier" the adverb
+                # "i-êr", not the verb "bi-é")
+                note = note.ending_as(bool(ph) and not is_vowel(ph[-1]))
+                if note is None:
+                    continue  # the note says another word ("lionne" read "li-o-né")
             if own and note.mixed:
                 continue  # homographs disagree ("ruiné"): the lemma's note decides
             same_word = own or entry.form.rstrip("s").rstrip("e") == entry.lemma.rstrip("e")

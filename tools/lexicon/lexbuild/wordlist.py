@@ -123,18 +123,26 @@ ENGLISH_LOAN_SHARE = 0.4
 QUOTED_LOAN_SHARE = 0.75
 
 
-def english_er_loan(line):
-    return (not line.conjugated and line.headword.endswith(("er", "ers"))
-            and tuple(line.phonemes[-2:]) == ("œ", "ʁ"))
+def english_er_loan(line, french_verbs=frozenset()):
+    """A loan said "-eur" ("bunker"), or a noun said "-èr" spelt as a French
+    verb's infinitive ("supporter", "poster", "corner"): that noun has the
+    verb's thesaurus lists, and a noun's full share of them would put it
+    before the verb, the reading a search takes."""
+    if line.conjugated or not line.headword.endswith(("er", "ers")):
+        return False
+    end = tuple(line.phonemes[-2:])
+    return end == ("œ", "ʁ") or (end == ("ɛ", "ʁ") and line.categories == {"NOM"}
+                                 and line.headword in french_verbs)
 
 
 def lower_english_loans(lines, quoted):
     """quoted(form): whether the quotations use the form itself. Returns how
     many loans were lowered, unquoted and quoted."""
-    french = {l.headword for l in lines if not english_er_loan(l)}
+    verbs = {l.headword for l in lines if "VER" in l.categories and l.phonemes[-1:] == ("e",)}
+    french = {l.headword for l in lines if not english_er_loan(l, verbs)}
     unquoted = quoted_loans = 0
     for line in lines:
-        if not english_er_loan(line):
+        if not english_er_loan(line, verbs):
             continue
         if quoted(line.headword) and line.headword not in french:
             line.score = round(line.score * QUOTED_LOAN_SHARE, 2)
@@ -170,22 +178,63 @@ def reading_order(line):
             line.exact, line.approx, line.syllables)
 
 
-def choose(lines, key, report, target=TARGET_LINES):
+def noun_plurals(entries):
+    """{plural form of a noun: its singular forms} ("kiwis": "kiwi", "chanteuses":
+    "chanteuse"), the singular of the same lemma and gender, or the epicene one."""
+    singular = {}
+    for e in entries:
+        if e.category == "NOM" and not e.conjugated and {"s", "i"} & set(e.tags):
+            gender = next((t for t in e.tags if t in ("m", "f", "e")), "e")
+            singular.setdefault((e.lemma, gender), set()).add(e.form)
+    out = {}
+    for e in entries:
+        if e.category != "NOM" or e.conjugated or "p" not in e.tags:
+            continue
+        gender = next((t for t in e.tags if t in ("m", "f", "e")), "e")
+        found = singular.get((e.lemma, gender)) or singular.get((e.lemma, "e")) or set()
+        found = found - {e.form}
+        if found:
+            out.setdefault(e.form, set()).update(found)
+    return out
+
+
+def choose(lines, key, report, target=TARGET_LINES, plurals=None):
     """The commonest headwords up to the target, with all their readings, in
-    decreasing commonness (ties in French dictionary order). A headword's lines
+    decreasing commonness; of equal figures the shorter word first, then French
+    dictionary order: where the cut falls inside a band of words with one sign
+    alone (today's dictionary), the short everyday words come in ("kiwi") and
+    the long learned ones go, not the end of the alphabet. A headword's lines
     stay together, its first reading first: a search takes the sound of the
     first line whose written tail fits, so a typed word is heard in its
     commonest (or être/avoir) reading, and a result list shows each headword
-    at the place of its best reading."""
+    at the place of its best reading. A noun brings its plural in with it
+    ("kiwi", "kiwis"): a plural is wanted about as much as its singular, yet
+    its share of the lemma's figure would put it past the cut of a singular
+    near the cut. It still stands at the place of its own figure.
+    plurals: {plural form: singular forms}, as noun_plurals gives."""
     readings = {}
     for line in lines:
         readings.setdefault(line.headword, []).append(line)
-    ranked = sorted(readings, key=lambda h: (-max(l.score for l in readings[h]), sort_key(h)))
-    chosen = []
-    for headword in ranked:
-        if len(chosen) >= target:
+    ranked = sorted(readings, key=lambda h: (-max(l.score for l in readings[h]), len(h), sort_key(h)))
+    plurals_of = {}
+    for plural, singulars in (plurals or {}).items():
+        for singular in singulars:
+            plurals_of.setdefault(singular, []).append(plural)
+    groups = {}
+    total = 0
+    last = 0  # rank of the last headword taken in its own turn
+    for rank, headword in enumerate(ranked):
+        if headword in groups:
+            continue
+        if total >= target:
             report.leave_out("au-delà de la capacité (moins courant)", headword)
             continue
-        group = sorted((l for l in readings[headword] if storable(l, key, report)), key=reading_order)
-        chosen.extend(group)
-    return chosen
+        last = rank
+        for h in [headword] + sorted(p for p in plurals_of.get(headword, ()) if p in readings and p not in groups):
+            groups[h] = sorted((l for l in readings[h] if storable(l, key, report)), key=reading_order)
+            total += len(groups[h])
+    late = [h for h in ranked[last + 1:] if h in groups]
+    report.add("Pluriels de noms venus avec leur singulier", [
+        "au-delà du dernier mot pris à son rang : %d pluriels, %d lignes (%s)"
+        % (len(late), sum(len(groups[h]) for h in late), ", ".join(late[:12]))])
+    return [l for h in ranked if h in groups for l in groups[h]]

@@ -6,6 +6,7 @@ dictionary_notes.tsv so the tests read the same notes everywhere. Run this
 file where the dictionary is installed to write the extract again after the
 hand list changes.
 """
+import dataclasses
 import os
 import sys
 
@@ -32,16 +33,21 @@ def read_extract(path=EXTRACT):
             if line.startswith("#") or not line.strip():
                 continue
             word, said, verse, mixed = line.rstrip("\n").split("\t")
-            notes[word] = Note(said, int(verse), mixed == "1")
+            note = Note(said, int(verse), mixed == "1")
+            first = notes.get(word)
+            # a word's later rows are its homographs' readings
+            notes[word] = note if first is None else dataclasses.replace(
+                first, homographs=first.homographs + (note,))
     return notes
 
 
 def write_extract(notes, path=EXTRACT):
     with open(path, "w", encoding="utf-8") as f:
-        f.write("# word\tsaid\tverse count (0: not given)\tmixed homographs (1)\n")
+        f.write("# word\tsaid\tverse count (0: not given)\tmixed homographs (1); "
+                "a word's later rows: its homographs\n")
         for word in sorted(wanted_words() & notes.keys()):
-            note = notes[word]
-            f.write(f"{word}\t{note.said}\t{note.verse}\t{int(note.mixed)}\n")
+            for note in (notes[word],) + notes[word].homographs:
+                f.write(f"{word}\t{note.said}\t{note.verse}\t{int(note.mixed)}\n")
 
 
 if __name__ == "__main__":

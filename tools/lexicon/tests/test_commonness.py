@@ -5,9 +5,9 @@ import unittest
 import shipped  # noqa: F401 (puts the tool on the path)
 from lexbuild import littre
 from lexbuild.commonness import Commonness, form_share, lemma_uses, verb_share
-from lexbuild.forms import Entry, excluded, locution_fragments
+from lexbuild.forms import Entry, excluded, locution_fragments, plurals_of_feminine_lemmas
 from lexbuild.report import Report
-from lexbuild.wordlist import Line, choose
+from lexbuild.wordlist import Line, choose, noun_plurals
 from shipped import word_key
 
 BLUE = '<span foreground="#0000CD">%s</span>, <span foreground="#B22222">HUGO</span>'
@@ -130,6 +130,21 @@ class Order(unittest.TestCase):
         fils = [Line("fils", "fil", "il", 1, {"NOM"}, False, 10.9),
                 Line("fils", "fis", "is", 1, {"NOM"}, False, 10.9, own_lemma=True)]
         self.assertEqual([l.exact for l in choose(fils, word_key(), Report())], ["fis", "fil"])
+
+    def test_nouns_bring_their_plurals_and_short_words_win_ties(self):
+        nouns = [entry("kiwi", "kiwi", tags=("N", "m", "s")), entry("kiwis", "kiwi", "plural", ("N", "m", "p")),
+                 entry("table", "table", tags=("N", "f", "s")), entry("tables", "table", "fem_plural", ("N", "f", "p")),
+                 entry("chanteuse", "chanteur", "fem", ("N", "f", "s")),
+                 entry("chanteuses", "chanteur", "fem_plural", ("N", "f", "p"))]
+        plurals = noun_plurals(nouns)
+        self.assertEqual(plurals, {"kiwis": {"kiwi"}, "tables": {"table"}, "chanteuses": {"chanteuse"}})
+        self.assertEqual([e.kind for e in plurals_of_feminine_lemmas(nouns)[3:]], ["plural", "fem", "fem_plural"])
+        lines = [Line("abandonnataire", "tèr", "èr", 5, {"NOM"}, False, 1.58),
+                 Line("kiwi", "iwi", "wi", 2, {"NOM"}, False, 1.58),
+                 Line("kiwis", "iwi", "wi", 2, {"NOM"}, False, 1.14),
+                 Line("chanteurs", "teur", "eur", 2, {"NOM"}, False, 1.3)]
+        out = choose(lines, word_key(), Report(), target=2, plurals=plurals)
+        self.assertEqual([l.headword for l in out], ["kiwi", "kiwis"])
 
 
 if __name__ == "__main__":

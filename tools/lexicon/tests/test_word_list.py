@@ -161,7 +161,7 @@ class Pronunciations(unittest.TestCase):
     def test_homographs_give_the_expected_reading_first(self):
         """A search takes the sound of the first line whose written tail fits."""
         first = {"est": "é", "as": "a", "portions": "sïon", "président": "idan", "fils": "fis",
-                 "couvent": "ouvan", "content": "ontan"}
+                 "couvent": "ouvan", "content": "ontan", "supporter": "rté", "poster": "sté"}
         for word, exact in first.items():
             self.assertEqual(self._lines(word)[0][0], exact, word)
         self.assertEqual(len(self._lines("portions")), 2, "noun and verb are said apart")
