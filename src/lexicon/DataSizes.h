@@ -14,7 +14,7 @@ inline constexpr int kHomonymCount = 529;
 inline constexpr int kAnacyclicCount = 571;
 inline constexpr int kPalindromeCount = 77;
 // Lines of the word list and of the two rhyme-sound lists.
-inline constexpr int kWordCount = 178000;
-inline constexpr int kExactSoundCount = 4778;
-inline constexpr int kApproxSoundCount = 780;
+inline constexpr int kWordCount = 297829;
+inline constexpr int kExactSoundCount = 4988;
+inline constexpr int kApproxSoundCount = 807;
 } // namespace DataSizes

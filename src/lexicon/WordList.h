@@ -34,7 +34,7 @@
 
 class WordList {
 public:
-    static constexpr int Capacity = 180000;
+    static constexpr int Capacity = 300000;
 
     WordList();
     // A store for longer lists than the program's (benchmarks of scale).
