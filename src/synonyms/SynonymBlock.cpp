@@ -53,7 +53,7 @@ QByteArrayView SynonymBlock::bytes() const
 {
     if (!m_source)
         return m_bytes;
-    return m_source->blockBytes(m_block, m_fileOffset, m_byteCount, m_checksum);
+    return m_source->blockBytes(m_block, m_fileOffset, m_byteCount);
 }
 
 void SynonymBlock::leaveBytesToFile(std::shared_ptr<const SynonymSource> source, int block)
@@ -77,7 +77,6 @@ void SynonymBlock::leaveBytesToFile(std::shared_ptr<const SynonymSource> source,
     }
     m_fileOffset = first;
     m_byteCount = end - first;
-    m_checksum = SynonymSource::checksumOf(QByteArrayView(m_bytes).sliced(first, end - first));
     m_block = block;
     m_source = std::move(source);
     m_bytes = QByteArray();

@@ -54,10 +54,9 @@ private:
     QByteArray m_bytes;
     QStringList m_texts;
     // When the bytes were left to the file: where the block's bytes are in
-    // it (the slots then count from there) and their checksum.
+    // it (the slots then count from there).
     std::shared_ptr<const SynonymSource> m_source;
     int m_block = -1;
     qint64 m_fileOffset = 0;
     qint64 m_byteCount = 0;
-    size_t m_checksum = 0;
 };
