@@ -9,6 +9,11 @@
 
 SynonymList::SynonymList()
 {
+    emptyBlocks();
+}
+
+void SynonymList::emptyBlocks()
+{
     for (int b = 0; b < BlockCount; ++b)
         m_blocks[b] = SynonymBlock(blockSize(b));
 }
@@ -48,6 +53,9 @@ void SynonymList::openBytes(QByteArray bytes, const QString &fileName)
     m_fileName = fileName;
     m_problemMet = false;
     m_source.reset();
+    // A list read again starts empty: no slot keeps a place in the bytes or
+    // the file of an earlier reading.
+    emptyBlocks();
     m_reader = DelimitedFieldReader(std::move(bytes), m_fileName);
 }
 

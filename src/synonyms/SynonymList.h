@@ -48,6 +48,7 @@ public:
     static bool isEnciphered(int letterIndex);
 
 private:
+    void emptyBlocks();
     void readBlock(int letterIndex, std::optional<RuntimeError> &problem);
     static std::optional<QString> decipherEntry(const QString &stored, int letterIndex);
 
