@@ -55,6 +55,29 @@ QString WordCipher(QStringView cipherText, QByteArrayView key)
     return plain;
 }
 
+QString WordCipherBytes(QByteArrayView cipherBytes, const std::array<std::uint8_t, 256> &codeOfByte)
+{
+    // Subtracting the key is two table lookups a character: the code a byte
+    // stands for, and the character of the difference.
+    static const std::array<char16_t, 256> codeChars = [] {
+        std::array<char16_t, 256> chars {};
+        for (int code = 0; code < 256; ++code)
+            chars[code] = TextCodec::windows1252Char(static_cast<unsigned char>(code)).unicode();
+        return chars;
+    }();
+    static constexpr QByteArrayView key(kWordKey);
+    QString plain(cipherBytes.size(), Qt::Uninitialized);
+    QChar *out = plain.data();
+    qsizetype k = 0;
+    for (const char byte : cipherBytes) {
+        const int code = codeOfByte[static_cast<unsigned char>(byte)];
+        *out++ = QChar(codeChars[static_cast<std::uint8_t>(code - static_cast<unsigned char>(key[k]))]);
+        if (++k == key.size())
+            k = 0;
+    }
+    return plain;
+}
+
 QString WordEncipher(QStringView plainText, QByteArrayView key)
 {
     if (plainText.isEmpty() || key.isEmpty())

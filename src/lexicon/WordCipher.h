@@ -31,5 +31,9 @@ QByteArray WordKey();
 
 QString WordCipher(QStringView cipherText);
 QString WordCipher(QStringView cipherText, QByteArrayView key);
+// The same on cipher text kept as bytes, with the program's key: byte b
+// stands for the Windows-1252 code codeOfByte[b]. Gives what WordCipher
+// gives on the decoded text, without making that text.
+QString WordCipherBytes(QByteArrayView cipherBytes, const std::array<std::uint8_t, 256> &codeOfByte);
 // The reverse, used by tests and tools to make cipher text.
 QString WordEncipher(QStringView plainText, QByteArrayView key);

@@ -2,7 +2,6 @@
 
 #include "lexicon/TextCodec.h"
 #include "lexicon/WordCipher.h"
-#include "lexicon/WordKey.h"
 
 #include <QtEndian>
 
@@ -60,38 +59,18 @@ QStringView WordList::line(int i) const
 }
 
 namespace {
-// Deciphering takes the key from each character's Windows-1252 code; on the
-// stored bytes that is two table lookups a character: the code a stored
-// byte is read as, and the character a code stands for.
-const std::array<quint8, 256> s_storedCodes = [] {
-    std::array<quint8, 256> codes {};
+// The Windows-1252 code each stored byte is read as ("£" as ",").
+const std::array<std::uint8_t, 256> s_storedCodes = [] {
+    std::array<std::uint8_t, 256> codes {};
     for (int b = 0; b < 256; ++b)
-        codes[b] = quint8(TextCodec::windows1252Code(QChar(WordList::StoredChar(quint8(b)))) & 0xFF);
+        codes[b] = std::uint8_t(TextCodec::windows1252Code(QChar(WordList::StoredChar(quint8(b)))) & 0xFF);
     return codes;
-}();
-const std::array<char16_t, 256> s_codeChars = [] {
-    std::array<char16_t, 256> chars {};
-    for (int code = 0; code < 256; ++code)
-        chars[code] = TextCodec::windows1252Char(quint8(code)).unicode();
-    return chars;
 }();
 } // namespace
 
 QString WordList::headword(int i) const
 {
-    // As WordCipher(decoded(bytes)) gives, without the text between.
-    const QByteArrayView bytes = fieldBytes(i, Headword);
-    static constexpr QByteArrayView key(kWordKey);
-    QString plain(bytes.size(), Qt::Uninitialized);
-    QChar *out = plain.data();
-    qsizetype k = 0;
-    for (const char byte : bytes) {
-        const int code = s_storedCodes[quint8(byte)];
-        *out++ = QChar(s_codeChars[quint8(code - quint8(key[k]))]);
-        if (++k == key.size())
-            k = 0;
-    }
-    return plain;
+    return WordCipherBytes(fieldBytes(i, Headword), s_storedCodes);
 }
 
 namespace {
@@ -128,7 +107,6 @@ std::optional<RuntimeError> WordList::readLines(const std::optional<QByteArray> 
     m_text.clear();
     m_textMade = false;
     m_tables = LargeBlock();
-    m_takenTables.clear();
     m_takenImage.clear();
     m_keptLines = 0;
     m_longCuts.clear();
@@ -369,6 +347,7 @@ struct TablesHeader {
     quint32 longCutCount;
     quint32 longCutSize;
 };
+static_assert(sizeof(TablesHeader) == 32, "WordList::TablesHeaderSize");
 constexpr char TablesMagic[8] = {'V', 'L', 'T', 'A', 'B', 'L', 'E', 'S'};
 constexpr quint32 TablesVersion = 1;
 
@@ -417,13 +396,11 @@ bool WordList::takeTables(const QByteArray &image)
 
     m_keptLines = m_wordCount = int(header.lineCount);
     const char *tableStart = image.constData() + sizeof header;
-    m_takenTables = QByteArray::fromRawData(tableStart, qsizetype(tables));
     m_takenImage = image;
     m_longCuts.resize(header.longCutCount);
     if (longCuts)
         std::memcpy(m_longCuts.data(), tableStart + alignedSize(tables), longCuts);
     if (!tablesFitBytes()) {
-        m_takenTables.clear();
         m_takenImage.clear();
         m_longCuts.clear();
         m_keptLines = m_wordCount = 0;

@@ -115,7 +115,7 @@ public:
     // Nothing left to do when readLines took ready tables.
     std::optional<RuntimeError> cutLines();
     // Whether readLines took ready tables.
-    bool tablesTaken() const { return !m_takenTables.isNull(); }
+    bool tablesTaken() const { return !m_takenImage.isNull(); }
 
     // The tables of a list read and cut whole without error, as bytes for
     // readLines; empty for any other list.
@@ -159,7 +159,12 @@ private:
     //   n number bytes.
     // Only the first m_recordCount lines have their cut filled in.
     static std::size_t tableSize(int lines) { return std::size_t(lines) * 23 + 4; }
-    const char *tableBytes() const { return m_takenTables.isNull() ? m_tables.data() : m_takenTables.constData(); }
+    // Bytes before the tables in an image of ready tables.
+    static constexpr std::size_t TablesHeaderSize = 32;
+    const char *tableBytes() const
+    {
+        return m_takenImage.isNull() ? m_tables.data() : m_takenImage.constData() + TablesHeaderSize;
+    }
     // Ready tables are read in place, wherever the build put them: their
     // numbers are read unaligned. Tables made here are written aligned.
     std::size_t keyOffset(int column) const { return 4 * ((m_keptLines + 1) + std::size_t(column) * m_keptLines); }
@@ -218,9 +223,8 @@ private:
     int m_capacity = Capacity;
     QByteArray m_bytes;
     LargeBlock m_tables;
-    // Ready tables taken by readLines, used in place (empty when the tables
-    // were made here, in m_tables).
-    QByteArray m_takenTables;
+    // Ready tables taken by readLines, used in place after their header
+    // (empty when the tables were made here, in m_tables).
     QByteArray m_takenImage;
     int m_keptLines = 0;
     std::vector<LongCut> m_longCuts;
