@@ -37,6 +37,15 @@ QString PaddedHeadword(const QString &headword)
     return padded;
 }
 
+QStringView PaddingKey(QStringView headword)
+{
+    if (headword.size() > PaddedHeadwordWidth)
+        return headword;
+    while (!headword.isEmpty() && headword.back() == QLatin1Char(' '))
+        headword.chop(1);
+    return headword;
+}
+
 QString PaddedHeadword(const WordList &words, int index)
 {
     return PaddedHeadword(words.headword(index));

@@ -16,6 +16,9 @@ bool PassesFilters(const WordList &words, int index, const SearchParameters &par
 inline constexpr int PaddedHeadwordWidth = 23;
 // The headword with blanks up to 23 characters; a longer one is unchanged.
 QString PaddedHeadword(const QString &headword);
+// What two headwords share when they pad to the same text: the headword
+// without its trailing blanks when it is padded, else the whole of it.
+QStringView PaddingKey(QStringView headword);
 // The deciphered headword of line index, padded.
 QString PaddedHeadword(const WordList &words, int index);
 // Padded headword, syllable count, 10 blanks, categories.

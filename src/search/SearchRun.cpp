@@ -7,6 +7,7 @@
 
 #include <QVarLengthArray>
 #include <algorithm>
+#include <vector>
 
 SearchRun::SearchRun() = default;
 
@@ -110,6 +111,16 @@ ResultEntry makeEntry(const WordList &words, int index, const QString &headword,
     return entry;
 }
 
+// The lines a scan finds, in list order: counted before any is listed, so
+// that the lists and sets are sized once.
+std::vector<int> matchingLines(WordList::Scan scan)
+{
+    std::vector<int> lines;
+    for (int i = scan.next(); i >= 0; i = scan.next())
+        lines.push_back(i);
+    return lines;
+}
+
 } // namespace
 
 void SearchRun::runExact()
@@ -125,18 +136,20 @@ void SearchRun::runExact()
         return;
 
     QList<ResultEntry> &list = m_results[int(ResultKind::Rich)];
-    WordList::Scan scan(words, WordList::Column::ExactSound, m_queryExactSound, WordList::Match::Equal);
-    for (int i = scan.next(); i >= 0; i = scan.next()) {
+    const std::vector<int> lines = matchingLines(
+        WordList::Scan(words, WordList::Column::ExactSound, m_queryExactSound, WordList::Match::Equal));
+    makeRoom(ResultKind::Rich, qsizetype(lines.size()));
+    m_richHeadwords.reserve(qsizetype(lines.size()));
+    for (const int i : lines) {
         if (!PassesFilters(words, i, m_parameters))
             continue;
         const QString headword = words.headword(i);
         if (!firstOfHeadword(ResultKind::Rich, headword))
             continue;
-        ResultEntry entry = makeEntry(words, i, headword, PaddedHeadword(headword));
         // Every rich rhyme is remembered, however many: the approximate list
         // leaves all of them out.
-        m_richHeadwords.insert(entry.paddedHeadword);
-        list.append(std::move(entry));
+        m_richHeadwords.insert(HeadwordKey{PaddingKey(headword)});
+        list.append(makeEntry(words, i, headword, PaddedHeadword(headword)));
     }
     putInOrder(list);
 }
@@ -154,17 +167,18 @@ void SearchRun::runApprox()
         return;
 
     QList<ResultEntry> &list = m_results[int(ResultKind::Approx)];
-    WordList::Scan scan(words, WordList::Column::ApproxSound, m_queryApproxSound, WordList::Match::Equal);
-    for (int i = scan.next(); i >= 0; i = scan.next()) {
+    const std::vector<int> lines = matchingLines(
+        WordList::Scan(words, WordList::Column::ApproxSound, m_queryApproxSound, WordList::Match::Equal));
+    makeRoom(ResultKind::Approx, qsizetype(lines.size()));
+    for (const int i : lines) {
         if (!PassesFilters(words, i, m_parameters))
             continue;
         const QString headword = words.headword(i);
-        QString padded = PaddedHeadword(headword);
-        if (!m_parameters.showDuplicates && m_richHeadwords.contains(padded))
+        if (!m_parameters.showDuplicates && m_richHeadwords.contains(HeadwordKey{PaddingKey(headword)}))
             continue;
         if (!firstOfHeadword(ResultKind::Approx, headword))
             continue;
-        list.append(makeEntry(words, i, headword, std::move(padded)));
+        list.append(makeEntry(words, i, headword, PaddedHeadword(headword)));
     }
     putInOrder(list);
 }
@@ -181,8 +195,10 @@ void SearchRun::runEnding()
     const WordList &words = *m_words;
 
     QList<ResultEntry> &list = m_results[int(ResultKind::Ending)];
-    WordList::Scan scan(words, WordList::Column::WrittenTail, m_endingKey, WordList::Match::EndsWith);
-    for (int i = scan.next(); i >= 0; i = scan.next()) {
+    const std::vector<int> lines = matchingLines(
+        WordList::Scan(words, WordList::Column::WrittenTail, m_endingKey, WordList::Match::EndsWith));
+    makeRoom(ResultKind::Ending, qsizetype(lines.size()));
+    for (const int i : lines) {
         if (!PassesFilters(words, i, m_parameters))
             continue;
         const QString headword = words.headword(i);
@@ -202,12 +218,18 @@ void SearchRun::putInOrder(QList<ResultEntry> &list) const
         SortAlphabetically(list);
 }
 
+void SearchRun::makeRoom(ResultKind kind, qsizetype lines)
+{
+    m_results[int(kind)].reserve(lines);
+    m_listedHeadwords[int(kind)].reserve(lines);
+}
+
 bool SearchRun::firstOfHeadword(ResultKind kind, const QString &headword)
 {
     // One lookup: the set grows only with a new headword.
-    QSet<QString> &listed = m_listedHeadwords[int(kind)];
+    QSet<HeadwordKey> &listed = m_listedHeadwords[int(kind)];
     const qsizetype before = listed.size();
-    listed.insert(headword);
+    listed.insert(HeadwordKey{headword});
     return listed.size() != before;
 }
 

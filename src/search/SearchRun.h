@@ -4,6 +4,7 @@
 // lists and their counts. The main window runs it stage by stage from its
 // timers (firstStage, then runStage and stageAfter until None); the command
 // line and the tests call runAll. A new search is a new SearchRun.
+#include "search/HeadwordKey.h"
 #include "search/ResultAssembly.h"
 #include "search/RhymeGenre.h"
 #include "search/SearchParameters.h"
@@ -87,8 +88,12 @@ private:
     void putInOrder(QList<ResultEntry> &list) const;
     // A word with several readings has a line for each ("cours" the noun and
     // "cours" of courir); a list shows it once, at its first line that passes
-    // the filters. False when the headword is already in that list.
+    // the filters. False when the headword is already in that list. The set
+    // keeps a view of headword, which must be the text the entry will hold.
     bool firstOfHeadword(ResultKind kind, const QString &headword);
+    // Room for a stage's lines in its list and sets, made once: growing a
+    // set rehashes every headword already in it.
+    void makeRoom(ResultKind kind, qsizetype lines);
 
     const WordList *m_words = nullptr;
     SearchParameters m_parameters;
@@ -98,10 +103,11 @@ private:
     QString m_queryApproxSound;
     QString m_endingKey;
     QList<ResultEntry> m_results[ResultKindCount];
-    // Padded headwords of the rich-rhyme list, however many there are.
-    QSet<QString> m_richHeadwords;
-    // Headwords already in each list.
-    QSet<QString> m_listedHeadwords[ResultKindCount];
+    // The rich-rhyme list's headwords as they pad (PaddingKey), however many
+    // there are. Views of the entries' own headwords, whose text never moves.
+    QSet<HeadwordKey> m_richHeadwords;
+    // Headwords already in each list, views of the entries' headwords.
+    QSet<HeadwordKey> m_listedHeadwords[ResultKindCount];
     bool m_exactDone = false;
     bool m_approxDone = false;
     bool m_endingDone = false;

@@ -366,6 +366,7 @@ void TestSearchRun::moreThanFiveHundredRichRhymes()
     for (int i = 0; i < 700; ++i)
         rows.append({QString("mot%1a").arg(i), "ta", "a", QString("ot%1a").arg(i).right(7)});
     rows.append({"mot699a", "zz", "a", "zzzz"});  // an approximate twin of the last rich rhyme
+    rows.append({"mot5a  ", "zz", "a", "wwww"});  // pads to the same text as a rich rhyme
     rows.append({"autre", "zz", "a", "yyyy"});
     const auto words = makeWordList(rows);
     const SearchRun run = runFor(*words, "ot0a");
