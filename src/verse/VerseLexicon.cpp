@@ -2,9 +2,11 @@
 
 #include "lexicon/LexiconData.h"
 #include "lexicon/WordList.h"
+#include "search/HeadwordKey.h"
 
 #include <QFile>
 #include <QRegularExpression>
+#include <QVarLengthArray>
 
 #include <algorithm>
 
@@ -22,26 +24,45 @@ const char *const HandAspirated[] = {
     "honnir", "honni", "honnie", "hoquet", "horde", "houle", "houlette", "houx", "huche", "huer",
     "huguenot", "huppe", "hure", "hurlement", "hussard", "hâle", "hâve", "haie", "haies", "harpie",
 };
+
+// The hash of a text in lower case, as the index keeps it. Headwords are
+// nearly all Latin-1, lowered here a character at a time without a copy;
+// any other text is lowered by Qt.
+quint64 formHash(QStringView text)
+{
+    const bool latin1 = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x100; });
+    if (!latin1)
+        return quint64(qHash(HeadwordKey {text.toString().toLower()}));
+    QVarLengthArray<char16_t, 64> lowered(text.size());
+    std::transform(text.begin(), text.end(), lowered.begin(), [](QChar c) {
+        const char16_t u = c.unicode();
+        const bool capital = (u >= u'A' && u <= u'Z') || (u >= 0xC0 && u <= 0xDE && u != 0xD7);
+        return capital ? char16_t(u + 0x20) : u;
+    });
+    return quint64(qHash(HeadwordKey {QStringView(lowered.data(), lowered.size())}));
+}
 } // namespace
 
 VerseLexicon::VerseLexicon(const WordList &words)
+    : m_words(words)
 {
+    // Only the index is built: a line's fields are read when they are asked
+    // for. Walking the list backwards leaves each hash's chain in list order.
     const int count = words.recordCount();
-    m_entries.reserve(count);
-    for (int i = 0; i < count; ++i) {
-        // Field by field from the stored bytes: the list is never decoded whole.
+    m_nextLine.assign(std::size_t(std::max(count, 0)), -1);
+    m_firstLine.reserve(count);
+    for (int i = count - 1; i >= 0; --i) {
         const QString headword = words.headword(i);
-        const QString form = headword.toLower();
-        if (form.isEmpty())
+        if (headword.isEmpty())
             continue;
-        VerseEntry entry;
-        entry.syllables = words.syllableCount(i);
-        entry.exactSound = words.exactSoundText(i);
-        entry.approxSound = words.approxSoundText(i);
-        entry.categories = words.categoriesText(i);
-        entry.conjugated = words.isConjugated(i) != 0;
-        entry.genre = RhymeGenreOf(headword, entry.exactSound, entry.categories);
-        m_entries[form].append(entry);
+        const quint64 hash = formHash(headword);
+        const auto first = m_firstLine.find(hash);
+        if (first == m_firstLine.end()) {
+            m_firstLine.insert(hash, i);
+        } else {
+            m_nextLine[std::size_t(i)] = *first;
+            *first = i;
+        }
     }
     QFile file(QStringLiteral(":/items/h_aspire.txt"));
     if (file.open(QIODevice::ReadOnly)) {
@@ -58,6 +79,45 @@ VerseLexicon::VerseLexicon(const WordList &words)
         if (word.size() > 5 && (word.endsWith(QLatin1String("er")) || word.endsWith(QLatin1String("ir"))))
             m_aspiratedStems.insert(word.chopped(2));
     }
+}
+
+bool VerseLexicon::lineIsOf(int line, const QString &form) const
+{
+    return m_words.headword(line).toLower() == form;
+}
+
+int VerseLexicon::firstLineOf(const QString &form) const
+{
+    const auto found = m_firstLine.constFind(formHash(form));
+    if (found == m_firstLine.constEnd())
+        return -1;
+    return lineIsOf(*found, form) ? *found : nextLineOf(form, *found);
+}
+
+int VerseLexicon::nextLineOf(const QString &form, int line) const
+{
+    // Forms of one hash share a chain; the line's own form tells them apart.
+    for (int next = m_nextLine[std::size_t(line)]; next >= 0; next = m_nextLine[std::size_t(next)]) {
+        if (lineIsOf(next, form))
+            return next;
+    }
+    return -1;
+}
+
+QList<VerseEntry> VerseLexicon::entries(const QString &form) const
+{
+    QList<VerseEntry> found;
+    for (int line = firstLineOf(form); line >= 0; line = nextLineOf(form, line)) {
+        VerseEntry entry;
+        entry.syllables = m_words.syllableCount(line);
+        entry.exactSound = m_words.exactSoundText(line);
+        entry.approxSound = m_words.approxSoundText(line);
+        entry.categories = m_words.categoriesText(line);
+        entry.conjugated = m_words.isConjugated(line) != 0;
+        entry.genre = RhymeGenreOf(m_words.headword(line), entry.exactSound, entry.categories);
+        found.append(entry);
+    }
+    return found;
 }
 
 const VerseLexicon &VerseLexicon::shipped()
@@ -90,10 +150,13 @@ bool VerseLexicon::hasAspiratedH(const QString &form) const
     }
     // A conjugated form of an aspirated verb ("hantait"), never a word of
     // its own that starts alike ("honneur" against honnir).
-    const auto found = m_entries.constFind(form);
-    if (found != m_entries.constEnd()
-        && std::none_of(found->begin(), found->end(), [](const VerseEntry &e) { return e.conjugated; }))
-        return false;
+    if (const int first = firstLineOf(form); first >= 0) {
+        bool conjugated = false;
+        for (int line = first; line >= 0 && !conjugated; line = nextLineOf(form, line))
+            conjugated = m_words.isConjugated(line) != 0;
+        if (!conjugated)
+            return false;
+    }
     for (int length = 4; length < form.size(); ++length)
         if (m_aspiratedStems.contains(form.left(length)))
             return true;

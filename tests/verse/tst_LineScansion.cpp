@@ -14,6 +14,32 @@ class TestLineScansion : public QObject {
 private slots:
     void initTestCase() { QVERIFY(LoadShippedWords()); }
 
+    // The lexicon's index gives each form every line of the list written so,
+    // in list order; the forms of one line in 97 are checked.
+    void lexiconFindsEveryLineOfAForm()
+    {
+        const WordList &words = LexiconData::instance().words;
+        QHash<QString, QList<int>> linesOfForm;
+        for (int i = 0; i < words.recordCount(); ++i)
+            linesOfForm[words.headword(i).toLower()].append(i);
+        const VerseLexicon &lexicon = VerseLexicon::shipped();
+        int checked = 0;
+        for (int i = 0; i < words.recordCount(); i += 97) {
+            const QString form = words.headword(i).toLower();
+            const QList<int> lines = linesOfForm.value(form);
+            const QList<VerseEntry> entries = lexicon.entries(form);
+            QCOMPARE(entries.size(), lines.size());
+            for (qsizetype k = 0; k < entries.size(); ++k) {
+                QCOMPARE(entries[k].exactSound, words.exactSoundText(lines[k]));
+                QCOMPARE(entries[k].categories, words.categoriesText(lines[k]));
+            }
+            ++checked;
+        }
+        QVERIFY(checked > 1000);
+        QVERIFY(lexicon.contains(QStringLiteral("porte")));
+        QVERIFY(!lexicon.contains(QStringLiteral("porteq")));
+    }
+
     void counts_data()
     {
         QTest::addColumn<QString>("line");
