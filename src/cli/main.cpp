@@ -11,8 +11,8 @@
 #include "verse/PoemScanner.h"
 #include "verse/VerseLexicon.h"
 
-#include <QCoreApplication>
 #include <QFile>
+#include <QStringList>
 
 #include <cerrno>
 #include <cstdio>
@@ -59,6 +59,15 @@ std::optional<QString> wordFromStandardInput()
     return line;
 }
 
+// The words after the program's name, decoded as the system's 8-bit text.
+QStringList CommandArguments(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
 // The status of a command whose output is complete, or the output error.
 int finished(RimesOutput &out, int status)
 {
@@ -73,9 +82,9 @@ int finished(RimesOutput &out, int status)
 int main(int argc, char *argv[])
 {
     holdClosedStreams();
-    QCoreApplication app(argc, argv);
-    QStringList arguments = QCoreApplication::arguments();
-    arguments.removeFirst();
+    // No application object: rimes runs no event loop, and making one costs
+    // a short search's time again. The arguments are read as Qt reads them.
+    const QStringList arguments = CommandArguments(argc, argv);
 
     const RimesParse parse = ParseRimesArguments(arguments, wordFromStandardInput);
     if (!parse.ok()) {
