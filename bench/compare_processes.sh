@@ -1,7 +1,7 @@
 #!/bin/bash
 # Whole-process costs of builds side by side, in one run on one machine:
 #   rimes CPU (perf stat, task-clock) against grep -c over the exported words
-#   and against a bare Qt Core process; the window's resident memory once its
+#   and against a bare Qt Core process, taking turns round after round; the window's resident memory once its
 #   main window is up; the loading chain and the searches (Google Benchmark).
 # Usage: bash bench/compare_processes.sh BEFORE_BUILD_DIR AFTER_BUILD_DIR [WORD]
 #    or: bash bench/compare_processes.sh LABEL=BUILD_DIR LABEL=BUILD_DIR... [WORD]
@@ -59,15 +59,35 @@ mkdir -p "$work/home"
 "$newest/src/cli/rimes" --export >"$work/words.txt"
 ending=${word: -3}
 
-grep_ms=$(cpu_ms grep -c "$ending" "$work/words.txt")
-bare_ms=$(cpu_ms "$newest/bench/bare_qtcore")
-echo "== rimes $word, CPU per process (task-clock, mean of $runs runs)"
+# The commands take turns, round after round, so that a change in the
+# machine's load falls on all of them alike; each figure is the median of
+# the rounds' means, and each ratio the median of the rounds' ratios.
+rounds=${ROUNDS:-7}
+per_round=$(( (runs + rounds - 1) / rounds ))
+commands=("grep -c $ending $work/words.txt" "$newest/bench/bare_qtcore")
+for dir in "${dirs[@]}"; do
+  commands+=("$dir/src/cli/rimes $word")
+done
+for ((r = 0; r < rounds; r++)); do
+  for c in "${!commands[@]}"; do
+    # shellcheck disable=SC2086 # each command is a program and its words
+    runs=$per_round cpu_ms ${commands[$c]} >>"$work/round.$c"
+    echo >>"$work/round.$c"
+  done
+done
+median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+ratio_median() { paste -d' ' "$1" "$2" | awk -v d="$3" '{ print d == "x" ? $1 / $2 : $1 - $2 }' | median; }
+grep_ms=$(median <"$work/round.0")
+bare_ms=$(median <"$work/round.1")
+echo "== rimes $word, CPU per process (task-clock; median of $rounds rounds of $per_round runs, taking turns)"
 printf '%-28s %8s ms\n' "grep -c $ending (exported)" "$grep_ms" "bare Qt Core process" "$bare_ms"
 for i in "${!dirs[@]}"; do
-  ms=$(cpu_ms "${dirs[$i]}/src/cli/rimes" "$word")
-  printf '%-28s %8s ms   %5.2fx grep, bare Qt + %.2f ms\n' "rimes ${labels[$i]}" "$ms" \
-    "$(awk -v a="$ms" -v g="$grep_ms" 'BEGIN { print a / g }')" \
-    "$(awk -v a="$ms" -v q="$bare_ms" 'BEGIN { print a - q }')"
+  c=$((i + 2))
+  printf '%-28s %8s ms   %5.2fx grep, bare Qt + %.2f ms   (rounds under 2x grep: %s of %s)\n' \
+    "rimes ${labels[$i]}" "$(median <"$work/round.$c")" \
+    "$(ratio_median "$work/round.$c" "$work/round.0" x)" \
+    "$(ratio_median "$work/round.$c" "$work/round.1" -)" \
+    "$(paste -d' ' "$work/round.$c" "$work/round.0" | awk '$1 <= 2 * $2' | wc -l)" "$rounds"
 done
 
 # Instructions (millions) of one run of a command, counted by callgrind.
