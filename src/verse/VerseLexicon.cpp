@@ -1,5 +1,6 @@
 #include "verse/VerseLexicon.h"
 
+#include "lexicon/DataItems.h"
 #include "lexicon/LexiconData.h"
 #include "lexicon/WordList.h"
 #include "search/HeadwordKey.h"
@@ -122,7 +123,13 @@ QList<VerseEntry> VerseLexicon::entries(const QString &form) const
 
 const VerseLexicon &VerseLexicon::shipped()
 {
-    static const VerseLexicon lexicon(LexiconData::instance().words);
+    static const VerseLexicon lexicon = [] {
+        VerseLexicon built(LexiconData::instance().words);
+        // Building it read every headword of the list: those pages go back
+        // to the system, which brings back the few that lookups read again.
+        DataItems::releaseReadPages(DataItems::WordListType, DataItems::WordListId);
+        return built;
+    }();
     return lexicon;
 }
 
