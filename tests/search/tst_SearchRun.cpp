@@ -59,6 +59,7 @@ private slots:
     void stagesRunOnceAndInOrder();
     void noRichRhymeMessage();
     void moreThanFiveHundredRichRhymes();
+    void paddedTwinOfARichRhymeLeftOut();
     void emptyRun();
     void alphabeticalOrder();
 };
@@ -366,13 +367,26 @@ void TestSearchRun::moreThanFiveHundredRichRhymes()
     for (int i = 0; i < 700; ++i)
         rows.append({QString("mot%1a").arg(i), "ta", "a", QString("ot%1a").arg(i).right(7)});
     rows.append({"mot699a", "zz", "a", "zzzz"});  // an approximate twin of the last rich rhyme
-    rows.append({"mot5a  ", "zz", "a", "wwww"});  // pads to the same text as a rich rhyme
     rows.append({"autre", "zz", "a", "yyyy"});
     const auto words = makeWordList(rows);
     const SearchRun run = runFor(*words, "ot0a");
     QCOMPARE(run.exactCount(), 700);
     QCOMPARE(run.summary().countLabel[0], QString("700 rimes trouvées."));
     QCOMPARE(headwords(run, ResultKind::Approx), QStringList {"autre"});
+}
+
+// A headword with trailing blanks shows as the rich rhyme it pads to, so the
+// approximate list leaves it out like the rich rhyme itself.
+void TestSearchRun::paddedTwinOfARichRhymeLeftOut()
+{
+    const auto words = makeWordList({
+        {"porte", "ort", "or", "porte"},
+        {"porte  ", "rt", "or", "orte"},
+        {"fort", "or", "or", "fort"},
+    });
+    const SearchRun run = runFor(*words, "porte");
+    QCOMPARE(headwords(run, ResultKind::Rich), QStringList {"porte"});
+    QCOMPARE(headwords(run, ResultKind::Approx), QStringList {"fort"});
 }
 
 void TestSearchRun::emptyRun()
