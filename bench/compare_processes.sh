@@ -35,7 +35,7 @@ for dir in "${dirs[@]}"; do
   cmake --build "$dir" -j2 --target rimes versalune bench_startup bench_search >/dev/null
 done
 newest=${dirs[$last]}
-cmake --build "$newest" -j2 --target bare_qtcore >/dev/null
+cmake --build "$newest" -j2 --target bare_qtcore qtcore_loaded >/dev/null
 
 # CPU milliseconds (task-clock) of a command, averaged over $runs runs.
 cpu_ms() {
@@ -64,7 +64,7 @@ ending=${word: -3}
 # the rounds' means, and each ratio the median of the rounds' ratios.
 rounds=${ROUNDS:-7}
 per_round=$(( (runs + rounds - 1) / rounds ))
-commands=("grep -c $ending $work/words.txt" "$newest/bench/bare_qtcore")
+commands=("grep -c $ending $work/words.txt" "$newest/bench/bare_qtcore" "$newest/bench/qtcore_loaded")
 for dir in "${dirs[@]}"; do
   commands+=("$dir/src/cli/rimes $word")
 done
@@ -79,10 +79,13 @@ median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] 
 ratio_median() { paste -d' ' "$1" "$2" | awk -v d="$3" '{ print d == "x" ? $1 / $2 : $1 - $2 }' | median; }
 grep_ms=$(median <"$work/round.0")
 bare_ms=$(median <"$work/round.1")
+loaded_ms=$(median <"$work/round.2")
 echo "== rimes $word, CPU per process (task-clock; median of $rounds rounds of $per_round runs, taking turns)"
 printf '%-28s %8s ms\n' "grep -c $ending (exported)" "$grep_ms" "bare Qt Core process" "$bare_ms"
+printf '%-28s %8s ms   %5.2fx grep\n' "Qt Core loaded, no app" "$loaded_ms" \
+  "$(ratio_median "$work/round.2" "$work/round.0" x)"
 for i in "${!dirs[@]}"; do
-  c=$((i + 2))
+  c=$((i + 3))
   printf '%-28s %8s ms   %5.2fx grep, bare Qt + %.2f ms   (rounds under 2x grep: %s of %s)\n' \
     "rimes ${labels[$i]}" "$(median <"$work/round.$c")" \
     "$(ratio_median "$work/round.$c" "$work/round.0" x)" \
@@ -103,6 +106,12 @@ if command -v valgrind >/dev/null; then
   for i in "${!dirs[@]}"; do
     printf '%-28s %8s M\n' "rimes ${labels[$i]}" "$(instructions_m "${dirs[$i]}/src/cli/rimes" "$word")"
   done
+  echo "== loading chain, instructions of one loading (callgrind, millions; mean of 10)"
+  for i in "${!dirs[@]}"; do
+    printf '%-28s %8s M\n' "${labels[$i]}" "$(valgrind --tool=callgrind --callgrind-out-file=/dev/null \
+      --toggle-collect='*loadingChain*' "${dirs[$i]}/bench/bench_startup" --benchmark_filter=loadingChain 2>&1 >/dev/null |
+      awk '/Collected :/ { printf "%.1f", $4 / 1e7 }')"
+  done
 fi
 
 echo "== window resident memory after start-up (VmRSS)"
@@ -111,8 +120,10 @@ for i in "${!dirs[@]}"; do
 done
 
 for i in "${!dirs[@]}"; do
-  echo "== ${labels[$i]}: loading chain (CPU of its stages)"
-  "${dirs[$i]}/bench/bench_startup" --benchmark_filter=loadingChain 2>/dev/null | grep -E "^loadingChain"
+  # Ten loadings a repetition; a single repetition moves by half on a shared machine.
+  echo "== ${labels[$i]}: loading chain (CPU of its stages, median of 7 repetitions)"
+  "${dirs[$i]}/bench/bench_startup" --benchmark_filter=loadingChain --benchmark_repetitions=7 \
+    --benchmark_report_aggregates_only=true 2>/dev/null | grep -E "^loadingChain.*_median"
   echo "== ${labels[$i]}: searches"
   "${dirs[$i]}/bench/bench_search" --benchmark_filter='Shipped|Scaled' 2>/dev/null | grep -E "Shipped|Scaled"
 done
