@@ -151,7 +151,7 @@ void SearchRun::runExact()
         m_richHeadwords.insert(HeadwordKey{PaddingKey(headword)});
         list.append(makeEntry(words, i, headword, PaddedHeadword(headword)));
     }
-    putInOrder(list);
+    completeList(list);
 }
 
 void SearchRun::runApprox()
@@ -180,7 +180,7 @@ void SearchRun::runApprox()
             continue;
         list.append(makeEntry(words, i, headword, PaddedHeadword(headword)));
     }
-    putInOrder(list);
+    completeList(list);
 }
 
 void SearchRun::runEnding()
@@ -209,11 +209,14 @@ void SearchRun::runEnding()
             continue;
         list.append(makeEntry(words, i, headword, PaddedHeadword(headword)));
     }
-    putInOrder(list);
+    completeList(list);
 }
 
-void SearchRun::putInOrder(QList<ResultEntry> &list) const
+void SearchRun::completeList(QList<ResultEntry> &list) const
 {
+    // The room made for every line found is given back: filters may have
+    // listed few of them, and the list lasts as long as the window shows it.
+    list.squeeze();
     if (m_parameters.alphabetical)
         SortAlphabetically(list);
 }
@@ -236,6 +239,10 @@ bool SearchRun::firstOfHeadword(ResultKind kind, const QString &headword)
 void SearchRun::finish()
 {
     m_finished = true;
+    // The sets serve only while the lists are made.
+    m_richHeadwords = {};
+    for (QSet<HeadwordKey> &listed : m_listedHeadwords)
+        listed = {};
 }
 
 bool SearchRun::wantsNoRichRhymeMessage() const

@@ -84,8 +84,10 @@ public:
     SearchSummary summary() const;
 
 private:
-    // Dictionary order when the parameters ask for it; else word-list order.
-    void putInOrder(QList<ResultEntry> &list) const;
+    // The end of a stage's list: the room made for every line found is given
+    // back, and the list takes dictionary order when the parameters ask for
+    // it (else word-list order).
+    void completeList(QList<ResultEntry> &list) const;
     // A word with several readings has a line for each ("cours" the noun and
     // "cours" of courir); a list shows it once, at its first line that passes
     // the filters. False when the headword is already in that list. The set
