@@ -7,11 +7,22 @@
 #include <QHashFunctions>
 #include <QStringView>
 
+#include <algorithm>
+
 struct HeadwordKey {
     QStringView text;
 
     friend bool operator==(HeadwordKey a, HeadwordKey b) noexcept { return a.text == b.text; }
 };
+
+// Whether a text has a capital, so that lowering it would change it: most
+// headwords have none, and are then used as they are.
+inline bool HasCapital(QStringView text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar c) {
+        return c.unicode() < 0x80 ? c >= QLatin1Char('A') && c <= QLatin1Char('Z') : c != c.toLower();
+    });
+}
 
 inline size_t qHash(HeadwordKey key, size_t seed = 0) noexcept
 {

@@ -1,10 +1,9 @@
 #include "search/RhymeGenre.h"
 
 #include "lexicon/WordList.h"
+#include "search/HeadwordKey.h"
 
 #include <QList>
-
-#include <algorithm>
 
 namespace {
 
@@ -72,9 +71,7 @@ RhymeGenre RhymeGenreOf(QStringView headword, QStringView exactSound, QStringVie
     const QStringView last = lastWord(headword);
     QString lowered;
     QStringView word = last;
-    if (std::any_of(last.begin(), last.end(), [](QChar c) {
-            return c.unicode() < 0x80 ? c >= QLatin1Char('A') && c <= QLatin1Char('Z') : c != c.toLower();
-        })) {
+    if (HasCapital(last)) {
         lowered = last.toString().toLower();
         word = lowered;
     }

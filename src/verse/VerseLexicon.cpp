@@ -7,7 +7,6 @@
 
 #include <QFile>
 #include <QRegularExpression>
-#include <QVarLengthArray>
 
 #include <algorithm>
 
@@ -26,22 +25,14 @@ const char *const HandAspirated[] = {
     "huguenot", "huppe", "hure", "hurlement", "hussard", "hâle", "hâve", "haie", "haies", "harpie",
 };
 
-// The hash of a text in lower case, as the index keeps it. Headwords are
-// nearly all Latin-1, lowered here a character at a time without a copy;
-// any other text is lowered by Qt.
+// The hash of a text in lower case, as the index keeps it.
 quint64 formHash(QStringView text)
 {
-    const bool latin1 = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x100; });
-    if (!latin1)
+    if (HasCapital(text))
         return quint64(qHash(HeadwordKey {text.toString().toLower()}));
-    QVarLengthArray<char16_t, 64> lowered(text.size());
-    std::transform(text.begin(), text.end(), lowered.begin(), [](QChar c) {
-        const char16_t u = c.unicode();
-        const bool capital = (u >= u'A' && u <= u'Z') || (u >= 0xC0 && u <= 0xDE && u != 0xD7);
-        return capital ? char16_t(u + 0x20) : u;
-    });
-    return quint64(qHash(HeadwordKey {QStringView(lowered.data(), lowered.size())}));
+    return quint64(qHash(HeadwordKey {text}));
 }
+
 } // namespace
 
 VerseLexicon::VerseLexicon(const WordList &words)
